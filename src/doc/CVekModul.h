@@ -1,0 +1,36 @@
+#pragma once
+
+#include "CItem.h"
+
+#include <string>
+
+// Which picture shows a module's object: a picture file of the chosen
+// product, or one of the built-in object pictures by number.
+struct ProductPicture {
+    int builtin = -1;
+    std::string file;
+    bool IsNone() const { return builtin < 0 && file.empty(); }
+};
+
+// The base of the eight calculation modules.
+class CVekModul : public CListItem {
+    TEKVAR_DECLARE_CLASS(CVekModul)
+
+public:
+    // A module's record holds only its own fields; nothing of the list item.
+    void Serialize(CArchive& ar) override;
+    // Opens the module's input dialog; after OK the dialog's values are taken
+    // over and the module calculates.
+    bool Edit() override;
+
+    virtual void Calculate() {}
+    virtual void SetDefaults() {}
+    virtual ProductPicture GetProductPicture() const { return {}; }
+
+    bool resultsValid = false;
+};
+
+// Formats one value with a format text of the string table.
+void FormatValue(std::string& out, int formatId, float value);
+float CylinderSurface(float diameter, float length);
+float RectangleSurface(float height, float width, float length);

@@ -1,0 +1,3 @@
+#include "CFrostModul.h"
+
+TEKVAR_IMPLEMENT_CLASS(CFrostModul, CVekModul)

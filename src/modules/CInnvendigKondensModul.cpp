@@ -1,0 +1,3 @@
+#include "CInnvendigKondensModul.h"
+
+TEKVAR_IMPLEMENT_CLASS(CInnvendigKondensModul, CVekModul)

@@ -1,0 +1,3 @@
+#include "CKanalTempModul.h"
+
+TEKVAR_IMPLEMENT_CLASS(CKanalTempModul, CVekModul)

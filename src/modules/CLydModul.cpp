@@ -1,0 +1,3 @@
+#include "CLydModul.h"
+
+TEKVAR_IMPLEMENT_CLASS(CLydModul, CVekModul)

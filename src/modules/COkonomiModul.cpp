@@ -1,0 +1,3 @@
+#include "COkonomiModul.h"
+
+TEKVAR_IMPLEMENT_CLASS(COkonomiModul, CVekModul)

@@ -1,0 +1,3 @@
+#include "CTankTempModul.h"
+
+TEKVAR_IMPLEMENT_CLASS(CTankTempModul, CVekModul)

@@ -1,0 +1,3 @@
+#include "CUtvendigKondensModul.h"
+
+TEKVAR_IMPLEMENT_CLASS(CUtvendigKondensModul, CVekModul)

@@ -1,0 +1,3 @@
+#include "CVarmeTapModul.h"
+
+TEKVAR_IMPLEMENT_CLASS(CVarmeTapModul, CVekModul)
