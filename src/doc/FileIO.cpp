@@ -99,6 +99,10 @@ FileError ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& byte
 FileError WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes)
 {
     const std::string target = resolveTarget(path);
+    // Renaming over a write-protected file would succeed; the user protected
+    // it to keep it, so it is refused as a direct write would be.
+    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
+        return FileError::AccessDenied;
     const std::size_t slash = target.find_last_of('/');
     const std::string folder = slash == std::string::npos ? std::string(".") : target.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
