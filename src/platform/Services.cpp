@@ -49,6 +49,13 @@ public:
     void SetText(const std::string&) override {}
 };
 
+// Takes the preselected first value and says nothing; whoever wants the
+// message shown (the headless export) installs its own chooser.
+class FirstChoice final : public ReplacementChooser {
+public:
+    int Choose(const std::string&, const std::vector<std::string>&, ReplacementSource) override { return 0; }
+};
+
 Services& installed()
 {
     static Services current;
@@ -69,6 +76,10 @@ SettingsStore& settings() { return orFallback<SettingsStore, DefaultSettings>(in
 EditorService& editors() { return orFallback<EditorService, NoEditors>(installed().editors); }
 HelpService& help() { return orFallback<HelpService, NoHelp>(installed().help); }
 Clipboard& clipboard() { return orFallback<Clipboard, NoClipboard>(installed().clipboard); }
+ReplacementChooser& replacementChooser()
+{
+    return orFallback<ReplacementChooser, FirstChoice>(installed().replacementChooser);
+}
 
 Services Install(const Services& services)
 {
