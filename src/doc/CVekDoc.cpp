@@ -47,6 +47,7 @@ std::string writeFailureMessage(FileError error, const std::string& path)
 CVekDoc::CVekDoc(DocumentParts& parts) : parts_(parts)
 {
     content_.project = std::make_unique<CProject>();
+    catalogue_ = parts_.CreateCatalogue();
     currentDocument = this;
     for (int i = 0; i < ModuleCount; ++i)
         content_.modules[std::size_t(i)] = parts_.CreateModule(i);
@@ -58,6 +59,7 @@ CVekDoc::~CVekDoc()
     for (auto& module : content_.modules)
         module.reset();
     content_.descriptions.reset();
+    catalogue_.reset();
     if (currentDocument == this)
         currentDocument = nullptr;
 }
@@ -82,6 +84,17 @@ void CVekDoc::OnEditProject()
 {
     if (content_.project->Edit())
         RefreshViews(0);
+}
+
+void CVekDoc::OnEditDatabase()
+{
+    if (!catalogue_ || !catalogue_->EditDatabase())
+        return;
+    // The edited items have already re-pointed the modules that use them.
+    for (auto& module : content_.modules)
+        if (module->resultsValid)
+            module->Calculate();
+    RefreshViews(0);
 }
 
 void CVekDoc::OnViewModule(int index)

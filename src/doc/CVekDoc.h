@@ -42,6 +42,8 @@ public:
     const CVekModul& Module(int index) const { return *content_.modules.at(std::size_t(index)); }
     CVekModul& ActiveModuleItem() { return Module(content_.activeModule); }
     CDocumentPart& Descriptions() { return *content_.descriptions; }
+    // None when the parts gave the document no catalogue.
+    DocumentCatalogue* Catalogue() { return catalogue_.get(); }
     int ActiveModule() const { return content_.activeModule; }
 
     // Read by the modules while a file is read.
@@ -53,6 +55,7 @@ public:
     bool CanEditInput() const;
     void OnEditInput();
     void OnEditProject();
+    void OnEditDatabase();
     void OnViewModule(int index);
     void SetActiveModule(int index);
     void RefreshViews(std::uint32_t hint);
@@ -90,6 +93,9 @@ private:
     void serialize(CArchive& ar, Content& content);
 
     DocumentParts& parts_;
+    // Declared before the content so that it outlives the modules that
+    // refer to its items.
+    std::unique_ptr<DocumentCatalogue> catalogue_;
     Content content_;
     bool noDescriptions_ = false;
     bool currentReferences_ = true;

@@ -22,6 +22,7 @@ constexpr Entry table[] = {
     {9, "Ljuddämpning"},
     {10, "Ekonomi"},
     {341, "Listan är tom!"},
+    {430, "Error reading file (%1) containing insulation cost."},
     {57344, "Tekvar"},
     {61205, "Värmeförlust [W/m]:"},
     {61206, "Värmeförlust [W/m²]:"},

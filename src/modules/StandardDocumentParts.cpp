@@ -2,6 +2,12 @@
 
 #include "CreateModule.h"
 #include "database/CProduktBeskrivelse.h"
+#include "database/Catalogue.h"
+
+std::unique_ptr<DocumentCatalogue> StandardDocumentParts::CreateCatalogue()
+{
+    return std::make_unique<Catalogue>();
+}
 
 std::unique_ptr<CVekModul> StandardDocumentParts::CreateModule(int index)
 {
@@ -10,5 +16,7 @@ std::unique_ptr<CVekModul> StandardDocumentParts::CreateModule(int index)
 
 std::unique_ptr<CDocumentPart> StandardDocumentParts::CreateDescriptions()
 {
-    return std::make_unique<CProduktBeskrivelse>();
+    auto descriptions = std::make_unique<CProduktBeskrivelse>();
+    descriptions->Load();
+    return descriptions;
 }

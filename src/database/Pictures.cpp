@@ -1,0 +1,8 @@
+#include "Pictures.h"
+
+#include "platform/Services.h"
+
+std::string PictureFolder()
+{
+    return platform::settings().GetString("Files", "Pictures", "C:/Tekvar/Bilder/");
+}
