@@ -1,0 +1,67 @@
+#include "CGraphicsItem.h"
+
+#include "CPageLists.h"
+#include "PageModel.h"
+#include "platform/Services.h"
+
+TEKVAR_IMPLEMENT_CLASS(CGraphicsItem, CListItem)
+
+CGraphicsItem::~CGraphicsItem()
+{
+    // Forget removes the back link too, so walk a copy.
+    const std::vector<CPageLists*> lists = shownBy_;
+    for (CPageLists* pages : lists)
+        pages->Forget(this);
+}
+
+bool CGraphicsItem::HitTest(platform::Point point, platform::Point origin)
+{
+    selected = rect.Contains({point.x + origin.x, point.y + origin.y});
+    return selected;
+}
+
+bool CGraphicsItem::Contains(platform::Point point) const
+{
+    return rect.Contains(point);
+}
+
+bool CGraphicsItem::OpenHelp(platform::Point point, platform::Point origin)
+{
+    if (!Contains({point.x + origin.x, point.y + origin.y}))
+        return false;
+    platform::help().ShowTopic(helpTopic);
+    return true;
+}
+
+void CGraphicsItem::CopyToClipboard()
+{
+    if (copyable)
+        platform::clipboard().SetText(ClipboardText());
+}
+
+void CGraphicsItem::Draw(platform::Canvas&, const platform::Rect&) {}
+
+void CGraphicsItem::BeginPrint(const platform::Canvas&) {}
+
+void CGraphicsItem::SetPosition(float, float) {}
+
+float CGraphicsItem::Bottom() const
+{
+    return PageModel::Get().YMm(rect.bottom);
+}
+
+std::string DecimalComma(std::string text)
+{
+    if (auto point = text.find('.'); point != std::string::npos)
+        text[point] = ',';
+    return text;
+}
+
+std::size_t TextLength(const std::string& text)
+{
+    std::size_t count = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80)
+            ++count;
+    return count;
+}

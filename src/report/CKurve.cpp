@@ -1,0 +1,3 @@
+#include "CKurve.h"
+
+TEKVAR_IMPLEMENT_CLASS(CKurve, CListItem)
