@@ -1,0 +1,231 @@
+#include "CMainFrame.h"
+
+#include "CVekView.h"
+#include "DocTemplate.h"
+#include "FileChooser.h"
+#include "QtText.h"
+#include "WindowPlacement.h"
+#include "doc/CVekDoc.h"
+#include "doc/StringTable.h"
+#include "platform/Services.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+// Commands whose dialogs or pages are not part of the program yet; they stay
+// in the menus, disabled, until they are.
+constexpr int notYetAvailable[] = {
+    CMainFrame::commandFilePrint,       CMainFrame::commandFilePrintPreview, CMainFrame::commandFilePrintSetup,
+    CMainFrame::commandEditCopy,        CVekDoc::commandEditDescriptions,    CVekDoc::commandEditDatabase,
+    CMainFrame::commandHelpContents,    CMainFrame::commandAppAbout,
+};
+
+} // namespace
+
+CMainFrame::CMainFrame(CVekDoc& doc, QWidget* parent)
+    : QMainWindow(parent), doc_(doc), fileChooser_(std::make_unique<QtFileChooser>())
+{
+    createMenus();
+    createToolBar();
+    createCentralArea();
+    statusBar();
+
+    // The normal size to return to from maximised, when no other is stored,
+    // leaves some of the desktop in view.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect desk = screen->availableGeometry();
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, desk.size() * 3 / 4, desk));
+    }
+
+    recentFiles_.Read();
+    updateRecentFileMenu();
+
+    viewId_ = doc_.AddView([this](std::uint32_t hint) { onDocumentChanged(hint); });
+    onDocumentChanged(CVekDoc::fullRedraw);
+}
+
+CMainFrame::~CMainFrame()
+{
+    doc_.RemoveView(viewId_);
+}
+
+QAction* CMainFrame::addCommand(QMenu* menu, int command, const char* text, const QKeySequence& shortcut,
+                                const char* prompt)
+{
+    auto* action = new QAction(QString::fromUtf8(text), this);
+    action->setShortcut(shortcut);
+    if (prompt)
+        action->setStatusTip(QString::fromUtf8(prompt));
+    menu->addAction(action);
+    commands_[command] = action;
+    return action;
+}
+
+QAction* CMainFrame::CommandAction(int command) const
+{
+    auto it = commands_.find(command);
+    return it == commands_.end() ? nullptr : it->second;
+}
+
+void CMainFrame::createMenus()
+{
+    fileMenu_ = menuBar()->addMenu(QStringLiteral("&Arkiv"));
+    addCommand(fileMenu_, commandFileNew, "&Nytt", QKeySequence(Qt::CTRL | Qt::Key_N));
+    addCommand(fileMenu_, commandFileOpen, "&Öppna...", QKeySequence(Qt::CTRL | Qt::Key_O));
+    addCommand(fileMenu_, commandFileSave, "S&para", QKeySequence(Qt::CTRL | Qt::Key_S));
+    addCommand(fileMenu_, commandFileSaveAs, "Spara so&m...");
+    fileMenu_->addSeparator();
+    addCommand(fileMenu_, commandFilePrint, "&Skriv &ut...", QKeySequence(Qt::CTRL | Qt::Key_P));
+    addCommand(fileMenu_, commandFilePrintPreview, "Förhands&granska");
+    addCommand(fileMenu_, commandFilePrintSetup, "Skrivar&inställning...");
+    fileMenu_->addSeparator();
+    // The recent documents go between these two separators.
+    beforeExit_ = fileMenu_->addSeparator();
+    addCommand(fileMenu_, commandAppExit, "&Avsluta");
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Redigera"));
+    addCommand(edit, commandEditCopy, "&Kopiera till Urklipp", QKeySequence(Qt::CTRL | Qt::Key_C));
+    edit->addSeparator();
+    addCommand(edit, CVekDoc::commandEditProject, "&Projektinformation..", {}, "Redigera projektinformation");
+    addCommand(edit, CVekDoc::commandEditInput, "&Indata...", {}, "Redigera indatavärden");
+    addCommand(edit, CVekDoc::commandEditDescriptions, "&Beskrivningstexter AMA VVS  KYL 12...", {},
+               "Redigera beskrivningstekster");
+    addCommand(edit, CVekDoc::commandEditDatabase, "&Databas...", {}, "Redigera databas");
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("Vi&sa"));
+    QAction* toolbar = addCommand(view, commandViewToolbar, "&Knapprader");
+    toolbar->setCheckable(true);
+    toolbar->setChecked(true);
+    view->addSeparator();
+    for (int i = 0; i < ModuleCount; ++i) {
+        const ModuleInfo& info = GetModuleInfo(i);
+        QAction* action = addCommand(view, info.viewCommand, info.menuCaption, {}, info.menuPrompt);
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, i] { doc_.OnViewModule(i); });
+        moduleActions_[std::size_t(i)] = action;
+    }
+
+    QMenu* help = menuBar()->addMenu(QString::fromUtf8("&Hjälp"));
+    addCommand(help, commandHelpContents, "&Innehåll", QKeySequence(Qt::Key_F1));
+    help->addSeparator();
+    addCommand(help, commandAppAbout, "&Om Tekvar®...");
+
+    connect(CommandAction(commandFileNew), &QAction::triggered, this, &CMainFrame::OnFileNew);
+    connect(CommandAction(commandFileOpen), &QAction::triggered, this, &CMainFrame::OnFileOpen);
+    connect(CommandAction(commandFileSave), &QAction::triggered, this, &CMainFrame::OnFileSave);
+    connect(CommandAction(commandFileSaveAs), &QAction::triggered, this, &CMainFrame::OnFileSaveAs);
+    connect(CommandAction(commandAppExit), &QAction::triggered, this, &QWidget::close);
+    connect(CommandAction(CVekDoc::commandEditProject), &QAction::triggered, this, [this] { doc_.OnEditProject(); });
+    connect(CommandAction(CVekDoc::commandEditInput), &QAction::triggered, this, [this] {
+        if (doc_.CanEditInput())
+            doc_.OnEditInput();
+    });
+    connect(toolbar, &QAction::triggered, this, [this](bool shown) { toolBar_->setVisible(shown); });
+
+    for (int command : notYetAvailable)
+        CommandAction(command)->setEnabled(false);
+
+    // Whether an editor exists can change while the window is open; the
+    // menus look again each time they open.
+    for (QMenu* menu : {fileMenu_, edit, view})
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommands);
+}
+
+void CMainFrame::createToolBar()
+{
+    toolBar_ = addToolBar(QStringLiteral("Knapprader"));
+    toolBar_->setMovable(false);
+    toolBar_->setFloatable(false);
+    const struct {
+        int command;
+        QStyle::StandardPixmap icon;
+    } buttons[] = {
+        {commandFileNew, QStyle::SP_FileIcon},
+        {commandFileOpen, QStyle::SP_DialogOpenButton},
+        {commandFileSave, QStyle::SP_DialogSaveButton},
+    };
+    for (const auto& button : buttons) {
+        QAction* action = CommandAction(button.command);
+        action->setIcon(style()->standardIcon(button.icon));
+        toolBar_->addAction(action);
+    }
+}
+
+void CMainFrame::createCentralArea()
+{
+    auto* area = new QWidget(this);
+    auto* layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    tabs_ = new QTabBar(area);
+    tabs_->setExpanding(false);
+    tabs_->setDrawBase(true);
+    for (int i = 0; i < ModuleCount; ++i)
+        tabs_->addTab(ToQString(LoadString(GetModuleInfo(i).shortNameId)));
+    // Connected after the tabs exist, so that adding them selects no module.
+    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
+        if (index >= 0 && index < ModuleCount)
+            doc_.SetActiveModule(index);
+    });
+
+    view_ = new CVekView(doc_, area);
+    layout->addWidget(tabs_);
+    layout->addWidget(view_, 1);
+    setCentralWidget(area);
+}
+
+void CMainFrame::onDocumentChanged(std::uint32_t)
+{
+    const int active = doc_.ActiveModule();
+    {
+        // Selecting the tab here must not come back to the document as a click.
+        const QSignalBlocker blocker(tabs_);
+        tabs_->setCurrentIndex(active);
+    }
+    for (int i = 0; i < ModuleCount; ++i)
+        moduleActions_[std::size_t(i)]->setChecked(i == active);
+    updateCommands();
+    updateTitle();
+}
+
+void CMainFrame::updateCommands()
+{
+    CommandAction(CVekDoc::commandEditInput)->setEnabled(doc_.CanEditInput());
+    CommandAction(CVekDoc::commandEditProject)->setEnabled(platform::editors().CanEdit(doc_.Project()));
+    CommandAction(commandViewToolbar)->setChecked(!toolBar_->isHidden());
+}
+
+void CMainFrame::updateTitle()
+{
+    setWindowTitle(ToQString(doc_.Title() + " - " + DocTemplateString(DocTemplatePart::windowTitle)));
+}
+
+void CMainFrame::ShowWithStoredPlacement()
+{
+    // A window never placed by the user comes up maximised.
+    WindowPlacement created = PlacementOf(*this);
+    created.show = WindowPlacement::showMaximized;
+    ShowPlaced(*this, ReadPlacement(platform::settings(), created));
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (!SaveModified()) {
+        event->ignore();
+        return;
+    }
+    WritePlacement(platform::settings(), PlacementOf(*this));
+    event->accept();
+}

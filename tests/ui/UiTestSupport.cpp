@@ -1,0 +1,65 @@
+#include "UiTestSupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+void WhenModalShows(std::function<void(QWidget* dialog)> action)
+{
+    auto* timer = new QTimer;
+    auto waited = std::make_shared<int>(0);
+    constexpr int interval = 5;
+    QObject::connect(timer, &QTimer::timeout, [timer, waited, action = std::move(action)] {
+        if (QWidget* dialog = QApplication::activeModalWidget(); dialog && dialog->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            action(dialog);
+            return;
+        }
+        *waited += interval;
+        if (*waited > 2000) {
+            timer->stop();
+            timer->deleteLater();
+            ADD_FAILURE() << "no dialog was shown";
+        }
+    });
+    timer->start(interval);
+}
+
+void TypeText(QWidget* widget, const QString& text)
+{
+    for (const QChar letter : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(letter));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(letter));
+        QApplication::sendEvent(widget, &press);
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+TempFolder::TempFolder()
+{
+    std::random_device random;
+    path_ = std::filesystem::temp_directory_path() / ("tekvar-ui-" + std::to_string(random()));
+    std::filesystem::create_directories(path_);
+}
+
+TempFolder::~TempFolder()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+void KeepScreenshot(const QImage& image, const QString& name)
+{
+    const QString folder = qEnvironmentVariable("TEKVAR_SCREENSHOTS");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    image.save(QDir(folder).filePath(name));
+}
