@@ -5,6 +5,7 @@
 #include "QtClipboard.h"
 #include "QtEditorService.h"
 #include "QtPrompter.h"
+#include "QtReplacementChooser.h"
 #include "QtSettingsStore.h"
 #include "doc/CVekDoc.h"
 #include "modules/StandardDocumentParts.h"
@@ -36,10 +37,15 @@ int RunGui(int argc, char** argv, const std::string& fileToOpen)
     QtSettingsStore settings;
     QtEditorService editors;
     QtClipboard clipboard;
+    QtReplacementChooser replacements;
     // No help viewer yet: the help service falls back to reporting that it
     // cannot start, and the dialogs say so.
     const platform::ScopedServices services(
-        {.prompter = &prompter, .settings = &settings, .editors = &editors, .clipboard = &clipboard});
+        {.prompter = &prompter,
+         .settings = &settings,
+         .editors = &editors,
+         .clipboard = &clipboard,
+         .replacementChooser = &replacements});
     RegisterEditors(editors);
 
     StandardDocumentParts parts;
