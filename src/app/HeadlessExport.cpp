@@ -9,17 +9,25 @@
 
 #include <cctype>
 #include <string>
+#include <vector>
 
 namespace {
 
-// Every question takes its default answer; every message goes to standard error.
-class ErrorStreamPrompter final : public platform::Prompter {
+// Every question takes its default answer, a missing catalogue value its
+// preselected first replacement; every message goes to standard error.
+class ErrorStreamPrompter final : public platform::Prompter, public platform::ReplacementChooser {
 public:
     explicit ErrorStreamPrompter(std::ostream& out) : out_(out) {}
     platform::Answer Ask(const std::string& text, platform::Buttons buttons, platform::Icon) override
     {
         out_ << "tekvar: " << text << '\n';
         return platform::DefaultAnswer(buttons);
+    }
+    int Choose(const std::string& message, const std::vector<std::string>& names,
+               platform::ReplacementSource) override
+    {
+        out_ << "tekvar: " << message << " (" << names.front() << ")\n";
+        return 0;
     }
 
 private:
@@ -65,7 +73,7 @@ int RunExport(const CommandLine& line, std::ostream& errors)
 
     ErrorStreamPrompter prompter(errors);
     platform::MemorySettings settings;
-    platform::ScopedServices services({&prompter, &settings});
+    platform::ScopedServices services({.prompter = &prompter, .settings = &settings, .replacementChooser = &prompter});
 
     StandardDocumentParts parts;
     CVekDoc doc(parts);
