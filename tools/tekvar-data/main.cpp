@@ -1,0 +1,8 @@
+#include "Commands.h"
+
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    return Commands::Run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+}
