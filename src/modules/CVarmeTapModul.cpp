@@ -1,3 +1,215 @@
 #include "CVarmeTapModul.h"
 
+#include "CatalogueLinks.h"
+#include "RecordChecks.h"
+
 TEKVAR_IMPLEMENT_CLASS(CVarmeTapModul, CVekModul)
+
+CVarmeTapModul::CVarmeTapModul()
+{
+    SetDefaults();
+}
+
+CVarmeTapModul::~CVarmeTapModul()
+{
+    SetOuterCladding(nullptr);
+    SetInnerCladding(nullptr);
+}
+
+void CVarmeTapModul::SetOuterCladding(CMantling* cladding)
+{
+    Relink<CMantling>(this, outerCladding_, cladding);
+    // The same cladding may stand in both places.
+    if (innerCladding_)
+        innerCladding_->AddDependent(this);
+}
+
+void CVarmeTapModul::SetInnerCladding(CMantling* cladding)
+{
+    Relink<CMantling>(this, innerCladding_, cladding);
+    if (outerCladding_)
+        outerCladding_->AddDependent(this);
+}
+
+void CVarmeTapModul::TakePipeValues()
+{
+    pipeOuterDiameter = pipe_.Record().outerDiameter;
+    pipeWall = pipe_.Record().wallThickness;
+    bareEmissivity = pipe_.Material() ? pipe_.Material()->emissivity : CRormaterial().emissivity;
+}
+
+void CVarmeTapModul::SetDefaults()
+{
+    resultsValid = false;
+    criterion = 0;
+    objectKind = 0;
+    mediumTemp = 50.0f;
+    ambientTemp = 20.0f;
+    givenSurfaceTemp = 30.0f;
+    diameter = 50.0f;
+    width = 200.0f;
+    height = 200.0f;
+    length = 20.0f;
+    area = 10.0f;
+    twoLayers = false;
+    layer1.Reset();
+    layer1.objectKind = objectKind;
+    layer1.askThickness = true;
+    layer2.Reset();
+    layer2.objectKind = objectKind;
+    layer2.askThickness = true;
+    surroundings = 0;
+    windSpeed = 2.0f;
+    givenCoefficient = 5.0f;
+    emissivityTyped = false;
+    SetOuterCladding(nullptr);
+    typedEmissivity = 0.94f;
+    innerCladdingUsed = false;
+    SetInnerCladding(nullptr);
+    fittingsUsed = false;
+    ClearList(fittings);
+    operatingHours = 8760.0f;
+    energyPrice = 60.0f;
+    energyCalc = false;
+    givenHeatLoss = 10.0f;
+    co2Factor = 750.0f;
+    flowUnit = 0;
+    flow = 10.0f;
+    orientation = 0;
+    supports = false;
+    spillFactor = 1.0f;
+    givenClass = 5;
+    ownDimension = false;
+    pipe_.SetDefaults();
+    TakePipeValues();
+    computedClass = 0;
+}
+
+void CVarmeTapModul::Changed(CItem* item)
+{
+    if (!item)
+        return;
+    if (item->IsKindOf(CMantling::classInfo)) {
+        auto* cladding = static_cast<CMantling*>(item);
+        if (cladding->kind == CMantling::innerCladding)
+            SetInnerCladding(cladding);
+        else
+            SetOuterCladding(cladding);
+        return;
+    }
+    pipe_.Changed(item);
+}
+
+void CVarmeTapModul::readFlowFields(CArchive& ar, std::uint16_t version)
+{
+    switch (version) {
+    case 297:
+        ar.Long(flowUnit);
+        ar.Float(flow);
+        ar.Float(spillFactor);
+        ar.Long(givenClass);
+        ar.Word(energyCalc);
+        break;
+    case 296:
+        ar.Long(flowUnit);
+        ar.Float(flow);
+        ar.Word(energyCalc);
+        ar.Float(spillFactor);
+        ar.Long(givenClass);
+        break;
+    case 295:
+        ar.Long(flowUnit);
+        ar.Float(flow);
+        ar.Word(energyCalc);
+        break;
+    default:
+        // Before the version word: what was read is the energy flag.
+        energyCalc = version != 0;
+        break;
+    }
+}
+
+void CVarmeTapModul::Serialize(CArchive& ar)
+{
+    layer1.Serialize(ar);
+    layer2.Serialize(ar);
+    if (ar.IsLoading())
+        ClearList(fittings);
+    SerializeList(ar, fittings);
+
+    std::uint16_t version = formatVersion;
+    if (ar.IsStoring()) {
+        ar.WriteWord(version);
+        ar.Long(flowUnit);
+        ar.Float(flow);
+        ar.Float(spillFactor);
+        ar.Long(givenClass);
+        ar.Word(energyCalc);
+    } else {
+        version = ar.ReadWord();
+        readFlowFields(ar, version);
+    }
+
+    ar.Word(criterion);
+    ar.Word(objectKind);
+    ar.Float(mediumTemp);
+    ar.Word(fittingsUsed);
+
+    ar.Float(ambientTemp);
+    ar.Float(givenSurfaceTemp);
+    ar.Float(diameter);
+
+    ar.Float(width);
+    ar.Float(height);
+    ar.Float(length);
+    ar.Float(area);
+    ar.Word(twoLayers);
+
+    ar.Word(surroundings);
+    ar.Float(windSpeed);
+    ar.Float(givenCoefficient);
+    ar.Word(emissivityTyped);
+    ar.Float(typedEmissivity);
+
+    ar.Float(operatingHours);
+    ar.Float(energyPrice);
+    ar.Float(givenHeatLoss);
+    ar.Word(resultsValid);
+    ar.Word(innerCladdingUsed);
+
+    ar.Long(orientation);
+    ar.Float(co2Factor);
+    ar.Bool(supports);
+    ar.Float(bareEmissivity);
+
+    RequireChoice(ar, criterion, 5, "criterion");
+    RequireChoice(ar, objectKind, 6, "object kind");
+    RequireChoice(ar, surroundings, 3, "surroundings");
+    RequireChoice(ar, flowUnit, 3, "flow unit");
+    RequireChoice(ar, orientation, 2, "orientation");
+    RequireChoice(ar, givenClass, 7, "insulation class");
+
+    const bool withPipe = version == formatVersion;
+    if (withPipe) {
+        ar.Float(pipeOuterDiameter);
+        ar.Float(pipeWall);
+        ar.Bool(ownDimension);
+        pipe_.SerializeRecord(ar);
+    }
+
+    const int outerList = UsesInsideOuterList() ? CDataBase::insideOuterSurfaces : CDataBase::outerCladdings;
+    if (ar.IsStoring()) {
+        CDataBase::WriteReference(ar, outerCladding_);
+        CDataBase::WriteReference(ar, innerCladding_);
+        pipe_.WriteMaterial(ar);
+        return;
+    }
+    CMantling outerCopy(CDataBase::Info(outerList).kind);
+    SetOuterCladding(ReadDatabaseReferenceOrCopyAs<CMantling>(ar, outerList, outerCopy));
+    CMantling innerCopy(CMantling::innerCladding);
+    SetInnerCladding(ReadDatabaseReferenceOrCopyAs<CMantling>(ar, CDataBase::innerCladdings, innerCopy));
+    if (withPipe)
+        pipe_.ReadMaterial(ar);
+    if (resultsValid)
+        Calculate();
+}

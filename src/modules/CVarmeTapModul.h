@@ -1,8 +1,86 @@
 #pragma once
 
+#include "CIsolasjon.h"
+#include "CTilleggsutstyr.h"
+#include "PipeSelection.h"
+#include "database/CMantling.h"
 #include "doc/CVekModul.h"
+#include "doc/ItemList.h"
 
 // The module for heat loss.
 class CVarmeTapModul : public CVekModul {
     TEKVAR_DECLARE_CLASS(CVarmeTapModul)
+
+public:
+    // The record's format: 297 is written, 296 and 295 are read too; older
+    // records have no version word at all.
+    static constexpr std::uint16_t formatVersion = 297;
+
+    CVarmeTapModul();
+    ~CVarmeTapModul() override;
+    CVarmeTapModul(const CVarmeTapModul&) = delete;
+    CVarmeTapModul& operator=(const CVarmeTapModul&) = delete;
+
+    void Serialize(CArchive& ar) override;
+    void SetDefaults() override;
+    // A cladding of the inner kind becomes the inner cladding, any other the
+    // outer one; a pipe material or dimension takes the place of the one in use.
+    void Changed(CItem* item) override;
+
+    CMantling* OuterCladding() const { return outerCladding_; }
+    CMantling* InnerCladding() const { return innerCladding_; }
+    void SetOuterCladding(CMantling* cladding);
+    void SetInnerCladding(CMantling* cladding);
+    PipeSelection& Pipe() { return pipe_; }
+    const PipeSelection& Pipe() const { return pipe_; }
+    // The pipe's sizes and emissivity from the chosen dimension and material.
+    void TakePipeValues();
+    // Whether the outer cladding comes from the list of surface layers for
+    // objects insulated inside.
+    bool UsesInsideOuterList() const { return objectKind == 3 || objectKind == 5; }
+
+    int criterion = 0;
+    int objectKind = 0;
+    float mediumTemp = 50.0f;       // °C
+    float ambientTemp = 20.0f;      // °C
+    float givenSurfaceTemp = 30.0f; // °C
+    float diameter = 50.0f;         // mm
+    float width = 200.0f;           // mm
+    float height = 200.0f;          // mm
+    float length = 20.0f;           // m
+    float area = 10.0f;             // m²
+    bool twoLayers = false;
+    CIsolasjon layer1{0, true};
+    CIsolasjon layer2{0, true};
+    int surroundings = 0;
+    float windSpeed = 2.0f;         // m/s
+    float givenCoefficient = 5.0f;  // W/m²K
+    bool emissivityTyped = false;
+    float typedEmissivity = 0.94f;
+    bool innerCladdingUsed = false;
+    bool fittingsUsed = false;
+    ItemList<CTilleggsutstyr> fittings;
+    float operatingHours = 8760.0f; // h/year
+    float energyPrice = 60.0f;      // öre/kWh
+    bool energyCalc = false;
+    float givenHeatLoss = 10.0f;    // W/m or W/m²
+    float co2Factor = 750.0f;       // g/kWh
+    int flowUnit = 0;
+    float flow = 10.0f;
+    int orientation = 0;
+    bool supports = false;
+    float bareEmissivity = 0.5f;
+    float spillFactor = 1.0f;
+    int givenClass = 5;
+    bool ownDimension = false;
+    float pipeOuterDiameter = 32.0f; // mm
+    float pipeWall = 2.0f;           // mm
+    int computedClass = 0;           // found by criterion 4; a result, never stored
+
+private:
+    void readFlowFields(CArchive& ar, std::uint16_t version);
+
+    CMantling* outerCladding_ = nullptr;
+    CMantling* innerCladding_ = nullptr;
+    PipeSelection pipe_{*this};
 };
