@@ -24,7 +24,7 @@ void CFrostModul::TakePipeValues()
 {
     pipeDiameter = pipe_.Record().outerDiameter;
     wallThickness = pipe_.Record().wallThickness;
-    pipeEmissivity = pipe_.Material() ? pipe_.Material()->emissivity : CRormaterial().emissivity;
+    pipeEmissivity = pipe_.Emissivity();
 }
 
 void CFrostModul::SetDefaults()

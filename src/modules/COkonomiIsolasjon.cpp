@@ -131,13 +131,8 @@ void COkonomiIsolasjon::Changed(CItem* item)
         SetUserProduct(static_cast<CEgendefIsoProdukt*>(item));
     else if (item->IsKindOf(CIsoProdukt::classInfo))
         SetMakerProduct(static_cast<CIsoProdukt*>(item));
-    else if (item->IsKindOf(CMantling::classInfo)) {
-        auto* cladding = static_cast<CMantling*>(item);
-        if (cladding->kind == CMantling::innerCladding)
-            SetInnerCladding(cladding);
-        else
-            SetOuterCladding(cladding);
-    }
+    else
+        TakeReplacedCladding(item, *this, &COkonomiIsolasjon::SetOuterCladding);
 }
 
 std::unique_ptr<CListItem> COkonomiIsolasjon::Clone() const

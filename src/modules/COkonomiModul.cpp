@@ -42,7 +42,7 @@ void COkonomiModul::SetDefaults()
     ownPipeDimension = 0;
     pipeDiameter = pipe.Record().outerDiameter;
     wallThickness = pipe.Record().wallThickness;
-    bareEmissivity = pipe.Material() ? pipe.Material()->emissivity : CRormaterial().emissivity;
+    bareEmissivity = pipe.Emissivity();
     resultsValid = false;
 }
 

@@ -88,7 +88,7 @@ void CSegment::TakePipeValues()
 {
     pipeDiameter = pipe_.Record().outerDiameter;
     wallThickness = pipe_.Record().wallThickness;
-    bareEmissivity = pipe_.Material() ? pipe_.Material()->emissivity : CRormaterial().emissivity;
+    bareEmissivity = pipe_.Emissivity();
 }
 
 void CSegment::relinkAll()
@@ -247,13 +247,7 @@ void CSegment::Changed(CItem* item)
     } else if (item->IsKindOf(CIsoProdukt::classInfo)) {
         replaceProduct<CIsoProdukt>(product_, layer2Product_, static_cast<CIsoProdukt*>(item),
                                     CDataBase::insulationProducts);
-    } else if (item->IsKindOf(CMantling::classInfo)) {
-        auto* cladding = static_cast<CMantling*>(item);
-        if (cladding->kind == CMantling::innerCladding)
-            SetInnerCladding(cladding);
-        else
-            SetCladding(cladding);
-    } else {
+    } else if (!TakeReplacedCladding(item, *this, &CSegment::SetCladding)) {
         pipe_.Changed(item);
     }
 }

@@ -53,7 +53,7 @@ void CUtvendigKondensModul::SetDefaults()
     ownPipeDimension = 0;
     pipeDiameter = pipe.Record().outerDiameter;
     wallThickness = pipe.Record().wallThickness;
-    bareEmissivity = pipe.Material() ? pipe.Material()->emissivity : CRormaterial().emissivity;
+    bareEmissivity = pipe.Emissivity();
     resultsValid = false;
 }
 
@@ -61,14 +61,8 @@ void CUtvendigKondensModul::Changed(CItem* item)
 {
     if (!item)
         return;
-    if (item->IsKindOf(CMantling::classInfo)) {
-        auto* cladding = static_cast<CMantling*>(item);
-        if (cladding->kind == CMantling::innerCladding)
-            SetInnerCladding(cladding);
-        else
-            SetOuterCladding(cladding);
+    if (TakeReplacedCladding(item, *this, &CUtvendigKondensModul::SetOuterCladding))
         return;
-    }
     // Not in the list of what the module follows, but it refers to the pipe
     // and must not be left holding one the database editor replaced.
     pipe.Changed(item);

@@ -35,7 +35,7 @@ void CVarmeTapModul::TakePipeValues()
 {
     pipeOuterDiameter = pipe_.Record().outerDiameter;
     pipeWall = pipe_.Record().wallThickness;
-    bareEmissivity = pipe_.Material() ? pipe_.Material()->emissivity : CRormaterial().emissivity;
+    bareEmissivity = pipe_.Emissivity();
 }
 
 void CVarmeTapModul::SetDefaults()
@@ -89,14 +89,8 @@ void CVarmeTapModul::Changed(CItem* item)
 {
     if (!item)
         return;
-    if (item->IsKindOf(CMantling::classInfo)) {
-        auto* cladding = static_cast<CMantling*>(item);
-        if (cladding->kind == CMantling::innerCladding)
-            SetInnerCladding(cladding);
-        else
-            SetOuterCladding(cladding);
+    if (TakeReplacedCladding(item, *this, &CVarmeTapModul::SetOuterCladding))
         return;
-    }
     pipe_.Changed(item);
 }
 

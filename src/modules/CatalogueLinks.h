@@ -3,6 +3,7 @@
 #include "database/CDataBase.h"
 #include "database/CEgendefDatabase.h"
 #include "database/CEgendefIsoProdukt.h"
+#include "database/CMantling.h"
 
 #include <string>
 
@@ -60,3 +61,18 @@ T* FirstCatalogueItem(int list)
 // item that a database edit is replacing no longer is.
 bool InDatabaseList(const CListItem* item, int list);
 bool InUserProducts(const CListItem* item);
+
+// A cladding from a database edit goes to the place of its kind: the inner
+// cladding, or the outer one. False when the item is no cladding.
+template <class Owner, class SetOuter>
+bool TakeReplacedCladding(CItem* item, Owner& owner, SetOuter setOuter)
+{
+    if (!item || !item->IsKindOf(CMantling::classInfo))
+        return false;
+    auto* cladding = static_cast<CMantling*>(item);
+    if (cladding->kind == CMantling::innerCladding)
+        owner.SetInnerCladding(cladding);
+    else
+        (owner.*setOuter)(cladding);
+    return true;
+}

@@ -139,3 +139,8 @@ bool PipeSelection::SameAs(const PipeSelection& other) const
            record_.outerDiameter == other.record_.outerDiameter &&
            record_.wallThickness == other.record_.wallThickness;
 }
+
+float PipeSelection::Emissivity() const
+{
+    return material_ ? material_->emissivity : CRormaterial().emissivity;
+}

@@ -23,6 +23,9 @@ public:
     CRormaterial* Material() const { return material_; }
     const CRordimensjon* CatalogueDimension() const { return matched_; }
     const CRordimensjon& Record() const { return record_; }
+    // The bare pipe's emissivity: the material's, or a material's default
+    // without one.
+    float Emissivity() const;
 
     // The catalogue's first material and its first dimension; without pipe
     // materials no material and an empty record.
