@@ -1,8 +1,32 @@
 #include "CommandLine.h"
 #include "HeadlessExport.h"
+#include "ui/QtCanvas.h"
+#include "ui/QtDefaultPrinter.h"
+#include "ui/QtSheetOutputs.h"
 #include "ui/RunGui.h"
 
+#include <QGuiApplication>
+
+#include <clocale>
 #include <iostream>
+
+namespace {
+
+// Pages are measured and painted with Qt's fonts even without a window, on
+// the platform that needs no display.
+int runHeadless(int argc, char** argv, const CommandLine& line)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    // Formatted numbers always take a decimal point, whatever the locale.
+    std::setlocale(LC_NUMERIC, "C");
+    QtSheetOutputs outputs;
+    QtTextMeasure screen;
+    QtDefaultPrinter printer;
+    return RunExport(line, std::cerr, {&outputs, &screen, &printer});
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -18,6 +42,6 @@ int main(int argc, char** argv)
         return 0;
     }
     if (line->IsExport())
-        return RunExport(*line, std::cerr);
+        return runHeadless(argc, argv, *line);
     return RunGui(argc, argv, line->document);
 }

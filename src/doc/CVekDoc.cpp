@@ -51,6 +51,7 @@ CVekDoc::CVekDoc(DocumentParts& parts) : parts_(parts)
     currentDocument = this;
     for (int i = 0; i < ModuleCount; ++i)
         content_.modules[std::size_t(i)] = parts_.CreateModule(i);
+    pages_ = parts_.CreatePages(*this);
     content_.descriptions = parts_.CreateDescriptions();
 }
 
@@ -58,6 +59,7 @@ CVekDoc::~CVekDoc()
 {
     for (auto& module : content_.modules)
         module.reset();
+    pages_.reset();
     content_.descriptions.reset();
     catalogue_.reset();
     if (currentDocument == this)
@@ -112,6 +114,8 @@ void CVekDoc::SetActiveModule(int index)
 void CVekDoc::RefreshViews(std::uint32_t hint)
 {
     modified_ = true;
+    if (pages_)
+        pages_->Activate(content_.activeModule);
     // A view may remove itself while it is told; walk a copy.
     const auto views = views_;
     for (const auto& [id, listener] : views)

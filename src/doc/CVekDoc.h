@@ -44,6 +44,8 @@ public:
     CDocumentPart& Descriptions() { return *content_.descriptions; }
     // None when the parts gave the document no catalogue.
     DocumentCatalogue* Catalogue() { return catalogue_.get(); }
+    // The result pages; none when the parts gave the document none.
+    DocumentPages* Pages() { return pages_.get(); }
     int ActiveModule() const { return content_.activeModule; }
 
     // Read by the modules while a file is read.
@@ -97,6 +99,9 @@ private:
     // refer to its items.
     std::unique_ptr<DocumentCatalogue> catalogue_;
     Content content_;
+    // The page lists hold the modules' items and the headers ask the
+    // document for its texts; the destructor takes them down first.
+    std::unique_ptr<DocumentPages> pages_;
     bool noDescriptions_ = false;
     bool currentReferences_ = true;
     bool modified_ = false;

@@ -26,6 +26,18 @@ public:
     virtual bool EditDatabase() { return false; }
 };
 
+class CVekDoc;
+
+// The modules' result pages as the document sees them: the report layer
+// keeps the eight page lists, one page header per module and the footer.
+class DocumentPages {
+public:
+    virtual ~DocumentPages() = default;
+    // Makes the module's page the active one and refreshes its items (the
+    // header takes the time, the project texts and the module's picture).
+    virtual void Activate(int module) = 0;
+};
+
 // Creates the members of the document that the layers above it define. The
 // document asks for them in its fixed creation order.
 class DocumentParts {
@@ -34,5 +46,8 @@ public:
     // None for a document that works without catalogue data.
     virtual std::unique_ptr<DocumentCatalogue> CreateCatalogue() { return nullptr; }
     virtual std::unique_ptr<CVekModul> CreateModule(int index) = 0;
+    // The headers and the footer, after the modules; none for a document
+    // without result pages. They may keep a reference to the document.
+    virtual std::unique_ptr<DocumentPages> CreatePages(CVekDoc&) { return nullptr; }
     virtual std::unique_ptr<CDocumentPart> CreateDescriptions() = 0;
 };

@@ -153,10 +153,12 @@ GraphTicks CGraph::ticks(float min, float max, int length, bool vertical, float 
     int count = 0;
     float step = givenStep;
     if (givenSteps_) {
-        // Steps too small to tell apart on the device gain nothing; more
-        // ticks than units would only cost memory.
-        const double n = givenStep > 0 ? double(span) / givenStep : 0;
-        count = n > 0 ? int(std::min(n, double(std::max(length, 0)))) : 0;
+        // In float, as every computed value: a range of 1 in steps of 0.1
+        // is ten ticks, not the nine a double quotient would give. Steps too
+        // small to tell apart on the device gain nothing; more ticks than
+        // units would only cost memory.
+        const float n = givenStep > 0 ? span / givenStep : 0;
+        count = n > 0 ? int(std::min(double(n), double(std::max(length, 0)))) : 0;
     } else {
         count = std::max(automaticCount, 0);
         if (count > 0)

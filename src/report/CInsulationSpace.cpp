@@ -12,9 +12,12 @@ namespace {
 // The widest value line sets the text column's width.
 constexpr const char* sampleLine = "a:  1000 mm";
 
+// trunc(1000 · metres + 0.5). Nonsense sizes (negative, beyond 1000 km or
+// not a number) count as 0 rather than overflowing the conversion.
 int wholeMillimetres(float metres)
 {
-    return int(1000 * metres + 0.5f);
+    const float mm = 1000 * metres + 0.5f;
+    return mm >= 0 && mm < 1e9f ? int(mm) : 0;
 }
 
 struct Step {

@@ -19,9 +19,13 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
     void onUpdate(std::uint32_t hint);
+    // Scroll ranges from the active page's extent.
+    void updateExtent();
 
     CVekDoc& doc_;
     int viewId_ = 0;

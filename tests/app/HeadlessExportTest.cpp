@@ -72,4 +72,9 @@ TEST_F(HeadlessExport, FailuresExitNonZeroWithAMessage)
 
     EXPECT_EQ(run({"--new", "--export", (folder / "ut.doc").string()}), 2);
     EXPECT_NE(errors.str().find(".tkv or .txt"), std::string::npos);
+
+    // Pages need a device to draw on; without one a PDF is refused before
+    // anything is read or written.
+    EXPECT_EQ(run({"--new", "--export", (folder / "ut.pdf").string()}), 2);
+    EXPECT_FALSE(fs::exists(folder / "ut.pdf"));
 }

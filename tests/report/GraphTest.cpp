@@ -68,6 +68,12 @@ TEST_F(GraphTest, GivenStepsTickEveryStepAndLabelEveryIntervalFromTheMinimum)
     EXPECT_EQ(graph.ZeroY(), 258);
     EXPECT_TRUE(graph.ZeroLine());
 
+    // The count is a float quotient: 1 ÷ 0.1f gives ten ticks, 0 … 0.9.
+    graph.SetSteps(0.1f, 10, 1, 1);
+    graph.SetData({0, 0, 1, 100}, {}, {});
+    ASSERT_EQ(graph.XTicks().values.size(), 10u);
+    EXPECT_NEAR(graph.XTicks().values[9], 0.9f, 1e-6);
+
     // Interval 0 labels the minimum only.
     graph.SetSteps(10, 10, 0, 0);
     graph.SetData({0, 0, 100, 100}, {}, {});

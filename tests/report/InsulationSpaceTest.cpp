@@ -1,5 +1,7 @@
 #include "ReportTestSupport.h"
 
+#include <limits>
+
 #include "report/CInsulationSpace.h"
 
 using platform::Point;
@@ -63,6 +65,16 @@ TEST_F(InsulationSpaceTest, DistancesFollowTheStepsOfEachKind)
     space.SetDimensions(3, 0.5f, 0.5f, 0.5f);
     EXPECT_EQ(space.Kind(), CInsulationSpace::rectangularDuct);
     EXPECT_EQ(space.Width(), 800);
+
+    // Sizes no module passes (below zero, absurdly large, not a number)
+    // become 0 mm instead of overflowing: the lowest step.
+    space.SetDimensions(CInsulationSpace::pipe, -0.2f, 0, 0);
+    EXPECT_EQ(space.Diameter(), 0);
+    space.SetDimensions(CInsulationSpace::pipe, 1e30f, 0, 0);
+    EXPECT_EQ(space.Diameter(), 0);
+    space.SetDimensions(CInsulationSpace::pipe, std::numeric_limits<float>::quiet_NaN(), 0, 0);
+    EXPECT_EQ(space.Diameter(), 0);
+    EXPECT_EQ(space.Distance().a, 50);
 }
 
 TEST_F(InsulationSpaceTest, LayoutAndDrawing)
