@@ -5,8 +5,13 @@
 #include "ui/QtSheetOutputs.h"
 #include "ui/RunGui.h"
 
+#include <QDir>
 #include <QGuiApplication>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <clocale>
 #include <iostream>
 
@@ -17,6 +22,14 @@ namespace {
 int runHeadless(int argc, char** argv, const CommandLine& line)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A session without a runtime folder (a build server, a cron job) would
+    // have Qt warn on standard error, where only the program's own messages
+    // belong; the folder Qt would fall back to serves as well.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QByteArray runtime = QDir::tempPath().toLocal8Bit() + "/runtime-" + QByteArray::number(::getuid());
+        if (::mkdir(runtime.constData(), 0700) == 0 || errno == EEXIST)
+            qputenv("XDG_RUNTIME_DIR", runtime);
+    }
     QGuiApplication app(argc, argv);
     // Formatted numbers always take a decimal point, whatever the locale.
     std::setlocale(LC_NUMERIC, "C");
