@@ -1,5 +1,9 @@
 #include "app/HeadlessExport.h"
+#include "database/CDataBase.h"
+#include "doc/Codepage.h"
 #include "doc/FileIO.h"
+#include "platform/MemorySettings.h"
+#include "platform/Services.h"
 
 #include <gtest/gtest.h>
 
@@ -77,4 +81,41 @@ TEST_F(HeadlessExport, FailuresExitNonZeroWithAMessage)
     // anything is read or written.
     EXPECT_EQ(run({"--new", "--export", (folder / "ut.pdf").string()}), 2);
     EXPECT_FALSE(fs::exists(folder / "ut.pdf"));
+}
+
+// A document naming a pipe material the catalogue lacks: without a window the
+// first material is taken and the message says which, on standard error.
+TEST_F(HeadlessExport, AMissingCatalogueValueTakesTheFirstAndSaysSo)
+{
+    fs::copy_file(fs::path(TEKVAR_BUILT_DATA) / "tekvar.dat", folder / "tekvar.dat");
+    const fs::path previous = fs::current_path();
+    fs::current_path(folder);
+
+    ASSERT_EQ(run({"--new", "--export", "ny.tkv"}), 0) << errors.str();
+    std::string steel;
+    {
+        platform::MemorySettings settings;
+        platform::ScopedServices services({.settings = &settings});
+        CDataBase database;
+        ASSERT_TRUE(database.Load());
+        ASSERT_FALSE(database.lists[CDataBase::pipeMaterials].empty());
+        steel = database.lists[CDataBase::pipeMaterials].front()->name;
+    }
+    // Rename the document's material (same length, so the record stays whole).
+    const std::vector<std::uint8_t> original = bytes("ny.tkv");
+    std::string text(original.begin(), original.end());
+    const std::string stored = Utf8ToCp1252(steel);
+    const std::size_t at = text.find(stored);
+    ASSERT_NE(at, std::string::npos);
+    std::string renamed = stored;
+    renamed.back() = renamed.back() == 'Q' ? 'R' : 'Q';
+    text.replace(at, stored.size(), renamed);
+    std::ofstream("bytt.tkv", std::ios::binary) << text;
+
+    const int status = run({"--export", "kopia.tkv", "bytt.tkv"});
+    fs::current_path(previous);
+    ASSERT_EQ(status, 0) << errors.str();
+    EXPECT_NE(errors.str().find("Rörtypen " + Cp1252ToUtf8(renamed) + " är borttagen"), std::string::npos) << errors.str();
+    EXPECT_NE(errors.str().find("(" + steel + ")"), std::string::npos) << errors.str();
+    EXPECT_EQ(bytes(folder / "kopia.tkv"), original);
 }
