@@ -52,8 +52,15 @@ float CGraphicsItem::Bottom() const
 
 std::string DecimalComma(std::string text)
 {
-    if (auto point = text.find('.'); point != std::string::npos)
-        text[point] = ',';
+    // Only a point between digits is a decimal point: in "D.: 48.3 mm" the
+    // abbreviation keeps its point and the number takes the comma.
+    const auto digit = [&](std::size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
+    for (std::size_t point = text.find('.'); point != std::string::npos; point = text.find('.', point + 1)) {
+        if (point > 0 && digit(point - 1) && digit(point + 1)) {
+            text[point] = ',';
+            break;
+        }
+    }
     return text;
 }
 

@@ -164,4 +164,11 @@ TEST_F(TableTest, ClipboardTextPadsColumnsAndUsesDecimalCommasInValues)
     EXPECT_EQ(table.ClipboardText(), "Värmeförlustberäkning\n"
                                      "Värmeförlustberäkning\tResultat\n"
                                      "Alt. 1               \t3,5\n");
+
+    // The comma goes to the first point between digits, not to an
+    // abbreviation's point before the number.
+    table.SetContentWithCaptions({62311, 62312}, {"Rördimension:"}, {"D.: 48.3 mm; T: 3.2 mm"}, -1, -1, -1);
+    EXPECT_EQ(table.ClipboardText(), "Värmeförlustberäkning\n"
+                                     "Värmeförlustberäkning\tResultat\n"
+                                     "Rördimension:        \tD.: 48,3 mm; T: 3.2 mm\n");
 }
