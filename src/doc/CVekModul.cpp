@@ -17,6 +17,13 @@ void FormatValue(std::string& out, int formatId, float value)
     out = Sprintf(LoadString(formatId), double(value));
 }
 
+std::string FormatValue(int formatId, float value)
+{
+    std::string out;
+    FormatValue(out, formatId, value);
+    return out;
+}
+
 float CylinderSurface(float diameter, float length)
 {
     return 3.1415927f * diameter * length;

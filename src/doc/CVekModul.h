@@ -23,7 +23,9 @@ public:
     // over and the module calculates.
     bool Edit() override;
 
-    virtual void Calculate() {}
+    // Runs the module's calculation and rebuilds its result page. False when
+    // it failed; the module has then shown its message and cleared its page.
+    virtual bool Calculate() { return false; }
     virtual void SetDefaults() {}
     virtual ProductPicture GetProductPicture() const { return {}; }
 
@@ -32,5 +34,6 @@ public:
 
 // Formats one value with a format text of the string table.
 void FormatValue(std::string& out, int formatId, float value);
+std::string FormatValue(int formatId, float value);
 float CylinderSurface(float diameter, float length);
 float RectangleSurface(float height, float width, float length);

@@ -7,6 +7,8 @@ TEKVAR_IMPLEMENT_CLASS(CVarmeTapModul, CVekModul)
 
 CVarmeTapModul::CVarmeTapModul()
 {
+    resultTable.helpTopic = "::/html/varmetap_restabell.htm";
+    inputTable.helpTopic = "::/html/varmetap_inputtabell.htm";
     SetDefaults();
 }
 
@@ -83,6 +85,7 @@ void CVarmeTapModul::SetDefaults()
     pipe_.SetDefaults();
     TakePipeValues();
     computedClass = 0;
+    clearPage();
 }
 
 void CVarmeTapModul::Changed(CItem* item)
@@ -204,6 +207,9 @@ void CVarmeTapModul::Serialize(CArchive& ar)
     SetInnerCladding(ReadDatabaseReferenceOrCopyAs<CMantling>(ar, CDataBase::innerCladdings, innerCopy));
     if (withPipe)
         pipe_.ReadMaterial(ar);
+    // Results are never read: a calculated module calculates again.
     if (resultsValid)
         Calculate();
+    else
+        clearPage();
 }

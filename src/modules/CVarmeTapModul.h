@@ -6,6 +6,11 @@
 #include "database/CMantling.h"
 #include "doc/CVekModul.h"
 #include "doc/ItemList.h"
+#include "report/CInsulationSpace.h"
+#include "report/CTabell.h"
+#include "thermal/Inputs.h"
+#include "thermal/LayeredHeatFlow.h"
+#include "thermal/ThicknessSearch.h"
 
 // The module for heat loss.
 class CVarmeTapModul : public CVekModul {
@@ -23,6 +28,16 @@ public:
 
     void Serialize(CArchive& ar) override;
     void SetDefaults() override;
+    // Runs the calculation of the criterion and puts the result table, the
+    // input table and (pipes and ducts insulated outside) the drawing on page
+    // 0. A failure has shown its message; the page is then cleared.
+    bool Calculate() override;
+    // The input as the thermal kernel takes it: dimensions in m, the layers'
+    // conductivity curves, the surface and the duct air.
+    thermal::Inputs ThermalInputs() const;
+    // The emissivity of the insulated surface: the typed one, or the outer
+    // cladding's.
+    float InsulatedEmissivity() const;
     // A cladding of the inner kind becomes the inner cladding, any other the
     // outer one; a pipe material or dimension takes the place of the one in use.
     void Changed(CItem* item) override;
@@ -77,8 +92,39 @@ public:
     float pipeWall = 2.0f;           // mm
     int computedClass = 0;           // found by criterion 4; a result, never stored
 
+    // The result page's items; rebuilt by every calculation, never stored.
+    CTabell resultTable;
+    CTabell inputTable;
+    CInsulationSpace drawing;
+
+    // The page the module's items stand on.
+    static constexpr int pageIndex = 0;
+
 private:
     void readFlowFields(CArchive& ar, std::uint16_t version);
+
+    // CVarmeTapModulCalc.cpp: the criteria.
+    bool inputUsable(const thermal::Inputs& in) const;
+    bool calculateGivenThickness(const thermal::Inputs& in);
+    bool calculateSearch(const thermal::Inputs& in);
+    bool calculateClassRequirement(const thermal::Inputs& in);
+    thermal::StandardThicknessLookup standardThicknesses() const;
+    void showResults();
+    void clearPage();
+
+    // CVarmeTapModulTables.cpp: the tables. heatFlowForTotal is the needed
+    // thickness's heat flow with the supports' share of a given class.
+    void fillGivenThicknessTable(const thermal::HeatFlow& insulated, const thermal::HeatFlow& bare,
+                                 const thermal::Inputs& in);
+    void fillSearchTable(const thermal::ThicknessResult& result, float heatFlowForTotal);
+    void fillBareTable(const thermal::HeatFlow& bare);
+    void fillInputTable();
+    // m of pipe or duct, or m² of surface, that the heat flow per unit is for.
+    float extent() const;
+    bool isSurface() const;
+
+    // The insulation's total thickness of the last calculation, m, for the drawing.
+    float drawnThickness_ = 0;
 
     CMantling* outerCladding_ = nullptr;
     CMantling* innerCladding_ = nullptr;

@@ -38,7 +38,11 @@ public:
             medium->AddDependent(this);
     }
     void Changed(CItem* item) override { Use(static_cast<CVeske*>(item)); }
-    void Calculate() override { ++calculations; }
+    bool Calculate() override
+    {
+        ++calculations;
+        return true;
+    }
 
     void Serialize(CArchive& ar) override
     {

@@ -70,7 +70,11 @@ private:
 template <class Module>
 class Counting : public Module {
 public:
-    void Calculate() override { ++calculations; }
+    bool Calculate() override
+    {
+        ++calculations;
+        return true;
+    }
     int calculations = 0;
 };
 

@@ -19,7 +19,11 @@ namespace module_test {
 template <class M>
 class Counted : public M {
 public:
-    void Calculate() override { ++calculations; }
+    bool Calculate() override
+    {
+        ++calculations;
+        return true;
+    }
     int calculations = 0;
 };
 

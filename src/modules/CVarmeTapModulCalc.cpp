@@ -1,0 +1,258 @@
+#include "CVarmeTapModul.h"
+
+#include "doc/CVekDoc.h"
+#include "report/PageModel.h"
+#include "report/Pagination.h"
+#include "report/ResultPages.h"
+#include "thermal/Messages.h"
+#include "thermal/RequirementClasses.h"
+#include "thermal/SurfaceTransfer.h"
+#include "platform/Services.h"
+#include "doc/StringTable.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int noProductMessage = 62535;
+constexpr int tooSmallDifferenceMessage = 62526;
+
+thermal::LayerProduct LayerProductOf(const CIsolasjon& layer)
+{
+    thermal::LayerProduct product;
+    if (const CIsoProdukt* p = layer.Product()) {
+        p->GetCoefficients(product.conductivity.a, product.conductivity.b, product.conductivity.c,
+                           product.conductivity.d);
+        // A user's own product never warns about its temperature.
+        product.catalogue = !layer.UsesUserProduct();
+        product.maxTemperature = p->maxTemperature;
+    }
+    return product;
+}
+
+// The page lists of the document the module belongs to; none while the
+// document is being put together or for a module without one.
+CPageLists* PageListsOfDocument()
+{
+    CVekDoc* doc = CVekDoc::Current();
+    if (!doc)
+        return nullptr;
+    ResultPages* pages = ResultPages::Of(*doc);
+    return pages ? &pages->Lists() : nullptr;
+}
+
+} // namespace
+
+float CVarmeTapModul::InsulatedEmissivity() const
+{
+    // With the coefficient given the radiation plays no part; the typed value
+    // stands then, as it does when no cladding was chosen.
+    if (emissivityTyped || surroundings == 2 || !outerCladding_)
+        return typedEmissivity;
+    return outerCladding_->emissivity;
+}
+
+thermal::Inputs CVarmeTapModul::ThermalInputs() const
+{
+    thermal::Inputs in;
+    in.objectKind = objectKind;
+    in.mediumTemp = mediumTemp;
+    in.ambientTemp = ambientTemp;
+    in.diameter = (objectKind == thermal::kind::pipe ? pipeOuterDiameter : diameter) / 1000.0f;
+    in.height = height / 1000.0f;
+    in.width = width / 1000.0f;
+    in.layer1 = LayerProductOf(layer1);
+    in.layer2 = LayerProductOf(layer2);
+    in.wall.thickness = pipeWall / 1000.0f;
+    if (const CRormaterial* material = pipe_.Material()) {
+        in.wall.conductivity0 = material->conductivityAtZero;
+        in.wall.slope = material->temperatureCoefficient;
+    }
+    in.surface.surroundings = surroundings;
+    in.surface.orientation = orientation;
+    in.surface.windSpeed = windSpeed;
+    in.surface.givenCoefficient = givenCoefficient;
+    in.surface.emissivity = InsulatedEmissivity();
+    in.surface.bareEmissivity = bareEmissivity;
+    if (thermal::IsDuct(objectKind)) {
+        // Air given as a velocity passes the opening the inside insulation
+        // leaves; only a given thickness fixes that opening.
+        const float inside = objectKind == thermal::kind::ductInside && criterion == 0 ? layer1.Thickness() : 0.0f;
+        in.flow = thermal::VolumeFlow(flowUnit, flow, thermal::FlowArea(objectKind, diameter, height, width, inside));
+    }
+    in.supports = supports;
+    return in;
+}
+
+bool CVarmeTapModul::Calculate()
+{
+    const thermal::Inputs in = ThermalInputs();
+    bool ok = inputUsable(in);
+    if (ok) {
+        switch (criterion) {
+        case 0:
+            ok = calculateGivenThickness(in);
+            break;
+        case 4:
+            ok = calculateClassRequirement(in);
+            break;
+        default:
+            ok = calculateSearch(in);
+            break;
+        }
+    }
+    if (!ok) {
+        clearPage();
+        resultsValid = false;
+        return false;
+    }
+    fillInputTable();
+    showResults();
+    resultsValid = true;
+    return true;
+}
+
+// The dialog refuses all of these, but a document may come from elsewhere or
+// have lost its product to a database edit: refuse them here too, with the
+// dialog's messages, rather than show numbers that mean nothing.
+bool CVarmeTapModul::inputUsable(const thermal::Inputs& in) const
+{
+    if (std::fabs(in.mediumTemp - in.ambientTemp) < 0.1f) {
+        platform::prompter().Tell(LoadString(tooSmallDifferenceMessage));
+        return false;
+    }
+    const bool twoLayerCase = criterion == 0 && twoLayers;
+    if (!layer1.HasProduct() || (twoLayerCase && !layer2.HasProduct())) {
+        platform::prompter().Tell(LoadString(noProductMessage));
+        return false;
+    }
+    if (criterion == 0 && objectKind == thermal::kind::ductInside) {
+        const float t = layer1.Thickness() + (twoLayerCase ? layer2.Thickness() : 0.0f);
+        if (width <= 2.0f * t || 2.0f * t >= height) {
+            thermal::ShowMessage(thermal::insulationFillsDuct);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CVarmeTapModul::calculateGivenThickness(const thermal::Inputs& in)
+{
+    const float s1 = layer1.Thickness() / 1000.0f;
+    const float s2 = layer2.Thickness() / 1000.0f;
+    const thermal::HeatFlow insulated = twoLayers ? thermal::TwoLayerHeatFlow(in, s1, s2)
+                                                  : thermal::OneLayerHeatFlow(in, s1);
+    const thermal::HeatFlow bare = thermal::BareSurface(in);
+    drawnThickness_ = twoLayers ? s1 + s2 : s1;
+    fillGivenThicknessTable(insulated, bare, in);
+    return true;
+}
+
+thermal::StandardThicknessLookup CVarmeTapModul::standardThicknesses() const
+{
+    const CIsoProdukt* product = layer1.UsesUserProduct() ? nullptr : layer1.Product();
+    if (!product)
+        return {};
+    return [product](float thickness) {
+        std::string text;
+        return product->NextStandardThickness(thickness, text);
+    };
+}
+
+bool CVarmeTapModul::calculateSearch(const thermal::Inputs& in)
+{
+    thermal::ThicknessResult result;
+    float heatFlowForTotal = 0;
+    if (criterion == 1) {
+        result = thermal::ThicknessForSurfaceTemperature(in, givenSurfaceTemp, standardThicknesses());
+    } else {
+        if (criterion == 3) {
+            const float D = thermal::EquivalentDiameter(objectKind, pipeOuterDiameter, diameter, height, width);
+            givenHeatLoss = thermal::ClassHeatLoss(givenClass, objectKind, D, mediumTemp, ambientTemp, supports,
+                                                   surroundings);
+        }
+        result = thermal::ThicknessForHeatLoss(in, givenHeatLoss, standardThicknesses());
+    }
+    if (!result.ok)
+        return false;
+    // The allowed heat loss of a class was lowered for the supports; the
+    // supports are put back on what the insulation lets through.
+    heatFlowForTotal = result.needed.heatFlow;
+    if (criterion == 3)
+        heatFlowForTotal *= thermal::SupportsFactor(in);
+    drawnThickness_ = result.thickness;
+    fillSearchTable(result, heatFlowForTotal);
+    return true;
+}
+
+bool CVarmeTapModul::calculateClassRequirement(const thermal::Inputs& in)
+{
+    const float D = thermal::EquivalentDiameter(objectKind, pipeOuterDiameter, diameter, height, width);
+    const thermal::ClassRequirement requirement =
+        thermal::RequiredClassHeatLoss(objectKind, D, mediumTemp, ambientTemp, operatingHours, spillFactor);
+    computedClass = requirement.insulationClass;
+    if (computedClass == 0) {
+        drawnThickness_ = 0;
+        fillBareTable(thermal::BareSurface(in));
+        return true;
+    }
+    givenHeatLoss = requirement.allowedHeatLoss;
+    const thermal::ThicknessResult result = thermal::ThicknessForHeatLoss(in, givenHeatLoss, standardThicknesses());
+    if (!result.ok)
+        return false;
+    drawnThickness_ = result.thickness;
+    fillSearchTable(result, result.needed.heatFlow);
+    return true;
+}
+
+void CVarmeTapModul::showResults()
+{
+    const bool drawn = objectKind == thermal::kind::pipe || objectKind == thermal::kind::circularDuct
+        || objectKind == thermal::kind::ductOutside;
+    if (drawn) {
+        const float s = drawnThickness_;
+        if (objectKind == thermal::kind::ductOutside)
+            drawing.SetDimensions(CInsulationSpace::rectangularDuct, 0.0f, width / 1000.0f + 2.0f * s,
+                                  height / 1000.0f + 2.0f * s);
+        else
+            drawing.SetDimensions(objectKind,
+                                  (objectKind == thermal::kind::pipe ? pipeOuterDiameter : diameter) / 1000.0f
+                                      + 2.0f * s,
+                                  0.0f, 0.0f);
+    }
+
+    // The result table stands at the top of the first sheet; the others
+    // follow below it and move to the next sheet when they would pass the
+    // bottom of this one.
+    const PageModel& model = PageModel::Get();
+    resultTable.SetPosition(pageLeft, pageTop);
+    float x = pageLeft;
+    float y = resultTable.Bottom() + itemSpacing;
+    const auto stack = [&](CGraphicsItem& item) {
+        y = PlaceOnPage(item, x, y);
+        if (item.rect.left >= model.XUnits(x + model.Sheet().width))
+            x += model.Sheet().width;
+    };
+    stack(inputTable);
+    if (drawn)
+        stack(drawing);
+
+    CPageLists* lists = PageListsOfDocument();
+    if (!lists)
+        return;
+    lists->Add(pageIndex, &resultTable);
+    lists->Add(pageIndex, &inputTable);
+    if (drawn)
+        lists->Add(pageIndex, &drawing);
+    else
+        lists->Remove(pageIndex, &drawing);
+}
+
+void CVarmeTapModul::clearPage()
+{
+    if (CPageLists* lists = PageListsOfDocument()) {
+        lists->Remove(pageIndex, &resultTable);
+        lists->Remove(pageIndex, &inputTable);
+        lists->Remove(pageIndex, &drawing);
+    }
+}
