@@ -1,10 +1,13 @@
 #include "CMainFrame.h"
 
+#include "CKlimaDlg.h"
 #include "CVekView.h"
 #include "DocTemplate.h"
 #include "FileChooser.h"
+#include "PrintCommands.h"
 #include "QtText.h"
 #include "WindowPlacement.h"
+#include "database/Catalogue.h"
 #include "doc/CVekDoc.h"
 #include "doc/StringTable.h"
 #include "platform/Services.h"
@@ -26,8 +29,7 @@ namespace {
 // Commands whose dialogs or pages are not part of the program yet; they stay
 // in the menus, disabled, until they are.
 constexpr int notYetAvailable[] = {
-    CMainFrame::commandFilePrint,       CMainFrame::commandFilePrintPreview, CMainFrame::commandFilePrintSetup,
-    CMainFrame::commandEditCopy,        CVekDoc::commandEditDescriptions,    CVekDoc::commandEditDatabase,
+    CVekDoc::commandEditDescriptions,
     CMainFrame::commandHelpContents,    CMainFrame::commandAppAbout,
 };
 
@@ -127,9 +129,15 @@ void CMainFrame::createMenus()
     connect(CommandAction(commandFileSaveAs), &QAction::triggered, this, &CMainFrame::OnFileSaveAs);
     connect(CommandAction(commandAppExit), &QAction::triggered, this, &QWidget::close);
     connect(CommandAction(CVekDoc::commandEditProject), &QAction::triggered, this, [this] { doc_.OnEditProject(); });
+    connect(CommandAction(CVekDoc::commandEditDatabase), &QAction::triggered, this, [this] { doc_.OnEditDatabase(); });
     connect(CommandAction(CVekDoc::commandEditInput), &QAction::triggered, this, [this] {
-        if (doc_.CanEditInput())
-            doc_.OnEditInput();
+        if (!doc_.CanEditInput())
+            return;
+        // "Ortsdata..." in the module dialogs offers the document's climate locations.
+        auto* catalogue = dynamic_cast<Catalogue*>(doc_.Catalogue());
+        SetClimateLocations(catalogue ? &catalogue->climate : nullptr);
+        doc_.OnEditInput();
+        SetClimateLocations(nullptr);
     });
     connect(toolbar, &QAction::triggered, this, [this](bool shown) { toolBar_->setVisible(shown); });
 
@@ -181,6 +189,13 @@ void CMainFrame::createCentralArea()
     });
 
     view_ = new CVekView(doc_, area);
+    // Copy follows the selection; printing works on the view's page.
+    connect(view_, &CVekView::selectionChanged, this, &CMainFrame::updateCommands);
+    connect(CommandAction(commandEditCopy), &QAction::triggered, view_, &CVekView::OnEditCopy);
+    print_ = new PrintCommands(*view_, this);
+    connect(CommandAction(commandFilePrint), &QAction::triggered, print_, &PrintCommands::OnFilePrint);
+    connect(CommandAction(commandFilePrintPreview), &QAction::triggered, print_, &PrintCommands::OnFilePrintPreview);
+    connect(CommandAction(commandFilePrintSetup), &QAction::triggered, print_, &PrintCommands::OnFilePrintSetup);
     layout->addWidget(tabs_);
     layout->addWidget(view_, 1);
     setCentralWidget(area);
@@ -204,7 +219,14 @@ void CMainFrame::updateCommands()
 {
     CommandAction(CVekDoc::commandEditInput)->setEnabled(doc_.CanEditInput());
     CommandAction(CVekDoc::commandEditProject)->setEnabled(platform::editors().CanEdit(doc_.Project()));
+    {
+        auto* catalogue = dynamic_cast<Catalogue*>(doc_.Catalogue());
+        CommandAction(CVekDoc::commandEditDatabase)
+            ->setEnabled(catalogue && platform::editors().CanEdit(catalogue->database));
+    }
     CommandAction(commandViewToolbar)->setChecked(!toolBar_->isHidden());
+    if (view_)
+        CommandAction(commandEditCopy)->setEnabled(view_->CanCopy());
 }
 
 void CMainFrame::updateTitle()

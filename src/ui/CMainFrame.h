@@ -15,6 +15,7 @@
 class CVekDoc;
 class CVekView;
 class FileChooser;
+class PrintCommands;
 class QTabBar;
 class QToolBar;
 
@@ -71,6 +72,7 @@ public:
     QTabBar* ModuleTabs() const { return tabs_; }
     QToolBar* ToolBar() const { return toolBar_; }
     CVekView* View() const { return view_; }
+    PrintCommands* Printing() const { return print_; }
     const RecentFileList& RecentFiles() const { return recentFiles_; }
 
 protected:
@@ -103,4 +105,5 @@ private:
     QToolBar* toolBar_ = nullptr;
     QTabBar* tabs_ = nullptr;
     CVekView* view_ = nullptr;
+    PrintCommands* print_ = nullptr;
 };

@@ -1,10 +1,58 @@
 #include "Editors.h"
 
+#include "CAbsorpsjonDlg.h"
+#include "CAbsorpsjonTykkelseDlg.h"
+#include "CDatabaseDlg.h"
+#include "CEgendefDatabaseDlg.h"
+#include "CEgendefIsoProduktDlg.h"
+#include "CIsoProduktDlg.h"
+#include "CIsoTykkelseDlg.h"
+#include "CIsolasjonDlg.h"
+#include "CKlimaDlg.h"
+#include "CKlimastedDlg.h"
+#include "CMantlingDlg.h"
 #include "CProjectDlg.h"
+#include "CRordimensjonDlg.h"
+#include "CRormaterialDlg.h"
+#include "CTillegg2Dlg.h"
+#include "CTilleggslengdeDlg.h"
+#include "CTilleggsutstyrDlg.h"
+#include "CVarmetapDlg.h"
+#include "CVeskeDlg.h"
 #include "QtEditorService.h"
+#include "database/CAbsorpsjon.h"
+#include "database/CDataBase.h"
+#include "database/CEgendefDatabase.h"
+#include "database/CKlima.h"
+#include "database/CKlimasted.h"
+#include "database/CMantling.h"
+#include "database/CRormaterial.h"
+#include "database/CTillegg2.h"
+#include "database/CVeske.h"
 #include "doc/CProject.h"
+#include "modules/CIsolasjon.h"
+#include "modules/CTilleggsutstyr.h"
+#include "modules/CVarmeTapModul.h"
 
 void RegisterEditors(QtEditorService& editors)
 {
     editors.Register(CProject::classInfo.name, EditProject);
+    editors.Register(CVarmeTapModul::classInfo.name, EditHeatLoss);
+    editors.Register(CIsolasjon::classInfo.name, EditInsulationLayer);
+    editors.Register(CTilleggsutstyr::classInfo.name, EditFitting);
+    editors.Register(CKlima::classInfo.name, EditClimate);
+    editors.Register(CKlimasted::classInfo.name, EditClimateLocation);
+    editors.Register(CIsoProdukt::classInfo.name, EditIsoProdukt);
+    editors.Register(CEgendefIsoProdukt::classInfo.name, EditEgendefIsoProdukt);
+    editors.Register(CIsoTykkelse::classInfo.name, EditIsoTykkelse);
+    editors.Register(CEgendefDatabase::classInfo.name, EditEgendefDatabase);
+    editors.Register(CDataBase::classInfo.name, EditDatabase);
+    editors.Register(CMantling::classInfo.name, EditCladding);
+    editors.Register(CTillegg2::classInfo.name, EditFittingType);
+    editors.Register(CTilleggslengde::classInfo.name, EditFittingLength);
+    editors.Register(CVeske::classInfo.name, EditLiquid);
+    editors.Register(CRormaterial::classInfo.name, EditPipeMaterial);
+    editors.Register(CRordimensjon::classInfo.name, EditPipeDimension);
+    editors.Register(CAbsorpsjon::classInfo.name, EditAbsorptionProduct);
+    editors.Register(CAbsorpsjonTykkelse::classInfo.name, EditAbsorptionThickness);
 }
