@@ -1,5 +1,7 @@
 #include "CIsolasjon.h"
 
+#include "report/ObjectPictures.h"
+
 #include "CatalogueLinks.h"
 #include "RecordChecks.h"
 #include "database/ObjectKind.h"
@@ -143,4 +145,15 @@ void CIsolasjon::Changed(CItem* item)
         SetUserProduct(static_cast<CEgendefIsoProdukt*>(item));
     else if (item->IsKindOf(CIsoProdukt::classInfo))
         SetCatalogueProduct(static_cast<CIsoProdukt*>(item));
+}
+
+ProductPicture LayerPicture(const CIsolasjon& layer1, int objectKind, bool vertical)
+{
+    ProductPicture picture;
+    picture.builtin = objectpictures::ForKind(objectKind, vertical);
+    const CIsoProdukt* product = layer1.UsesUserProduct() ? nullptr : layer1.CatalogueProduct();
+    const int slot = objectKind + (vertical ? CIsoProdukt::verticalSlotOffset : 0);
+    if (product && objectKind >= 0 && slot < CIsoProdukt::pictureCount && !product->pictures[std::size_t(slot)].empty())
+        picture.file = product->PicturePath(objectKind, vertical);
+    return picture;
 }

@@ -3,6 +3,7 @@
 #include "database/CEgendefIsoProdukt.h"
 #include "database/CIsoProdukt.h"
 #include "doc/CItem.h"
+#include "doc/CVekModul.h"
 
 #include <string>
 #include <utility>
@@ -65,3 +66,9 @@ private:
     CIsoProdukt* catalogueProduct_ = nullptr;
     CEgendefIsoProdukt* userProduct_ = nullptr;
 };
+
+// The picture of an object insulated with this first layer: the catalogue
+// product's picture file for the object kind and orientation when it names
+// one, else the built-in picture of the kind. The module's page header and
+// its input dialog show the same picture.
+ProductPicture LayerPicture(const CIsolasjon& layer1, int objectKind, bool vertical);

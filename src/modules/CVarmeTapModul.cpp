@@ -213,3 +213,8 @@ void CVarmeTapModul::Serialize(CArchive& ar)
     else
         clearPage();
 }
+
+ProductPicture CVarmeTapModul::GetProductPicture() const
+{
+    return LayerPicture(layer1, objectKind, orientation == 1);
+}

@@ -32,6 +32,7 @@ public:
     // input table and (pipes and ducts insulated outside) the drawing on page
     // 0. A failure has shown its message; the page is then cleared.
     bool Calculate() override;
+    ProductPicture GetProductPicture() const override;
     // The input as the thermal kernel takes it: dimensions in m, the layers'
     // conductivity curves, the surface and the duct air.
     thermal::Inputs ThermalInputs() const;

@@ -14,7 +14,7 @@
 #include "doc/StringTable.h"
 #include "modules/CVarmeTapModul.h"
 #include "platform/Services.h"
-#include "report/ObjectPictures.h"
+#include "report/CHeader.h"
 #include "thermal/SurfaceTransfer.h"
 
 #include <QDialogButtonBox>
@@ -176,15 +176,7 @@ void CVarmetapDlg::TakeValues(CVarmeTapModul& m, Values& v)
 
 platform::PictureRef CVarmetapDlg::PictureFor(const CIsolasjon& layer1, int objectKind, bool vertical)
 {
-    platform::PictureRef ref;
-    const int builtin = objectpictures::ForKind(objectKind, vertical);
-    if (builtin >= 0)
-        ref.resource = "picture-" + std::to_string(builtin);
-    const CIsoProdukt* product = layer1.UsesUserProduct() ? nullptr : layer1.CatalogueProduct();
-    const int slot = objectKind + (vertical ? CIsoProdukt::verticalSlotOffset : 0);
-    if (product && objectKind >= 0 && slot < CIsoProdukt::pictureCount && !product->pictures[std::size_t(slot)].empty())
-        ref.file = product->PicturePath(objectKind, vertical);
-    return ref;
+    return CHeader::PictureOf(LayerPicture(layer1, objectKind, vertical));
 }
 
 QString CVarmetapDlg::FlowText(float flow)

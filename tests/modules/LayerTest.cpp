@@ -1,6 +1,7 @@
 #include "ModuleCatalogue.h"
 #include "modules/CIsolasjon.h"
 #include "modules/CTilleggsutstyr.h"
+#include "modules/CVarmeTapModul.h"
 
 using namespace module_test;
 
@@ -187,4 +188,31 @@ TEST_F(Layer, FittingRecordLengthAndText)
     ASSERT_EQ(chooser.Requests().size(), 1u);
     EXPECT_TRUE(chooser.Requests()[0].message.starts_with("Tilläggsarmaturen Gammal är borttagen"));
     EXPECT_EQ(missing.FittingType(), Fitting(0));
+}
+
+TEST_F(Layer, PictureIsTheProductsFileForTheObjectElseTheBuiltInOne)
+{
+    settings.SetString("Files", "Pictures", "/bilder/");
+    CIsolasjon layer(0, true);
+    EXPECT_EQ(LayerPicture(layer, 0, false).builtin, 261);
+    EXPECT_EQ(LayerPicture(layer, 0, true).builtin, 275);
+    EXPECT_EQ(LayerPicture(layer, 6, false).builtin, -1);
+    EXPECT_TRUE(LayerPicture(layer, 0, false).file.empty());
+
+    layer.SetCatalogueProduct(Product(0));
+    Product(0)->pictures[1 + CIsoProdukt::verticalSlotOffset] = "kanal-stående.jpg";
+    EXPECT_TRUE(LayerPicture(layer, 1, false).file.empty()) << "no file for the lying duct";
+    const ProductPicture standing = LayerPicture(layer, 1, true);
+    EXPECT_EQ(standing.file, "/bilder/kanal-stående.jpg");
+    EXPECT_EQ(standing.builtin, 276) << "the built-in picture stays as the fallback";
+
+    // The heat loss module's header shows the same picture.
+    CVarmeTapModul module;
+    module.objectKind = 1;
+    module.orientation = 1;
+    module.layer1.SetCatalogueProduct(Product(0));
+    EXPECT_EQ(module.GetProductPicture().file, standing.file);
+    // A user's product has no picture files.
+    layer.source = CIsolasjon::userSource;
+    EXPECT_TRUE(LayerPicture(layer, 1, true).file.empty());
 }
