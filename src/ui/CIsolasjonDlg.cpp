@@ -10,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QSignalBlocker>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -67,11 +68,8 @@ CIsolasjonDlg::CIsolasjonDlg(const CIsolasjon& layer, QWidget* parent)
             catalogueProducts_->addItem(ToQString(product->name), quintptr(product));
     catalogueProducts_->setCurrentIndex(catalogueProducts_->findData(quintptr(layer.CatalogueProduct())));
     userProducts_ = productBox("userProducts", this);
-    for (const auto& product : CEgendefDatabase::SystemProducts())
-        if (product->IsUsableFor(layer.objectKind))
-            userProducts_->addItem(ToQString(product->name), quintptr(static_cast<CIsoProdukt*>(product.get())));
-    userProducts_->setCurrentIndex(
-        userProducts_->findData(quintptr(static_cast<CIsoProdukt*>(layer.UserProduct()))));
+    objectKind_ = layer.objectKind;
+    fillUserProducts(layer.UserProduct());
 
     catalogueThickness_ = thicknessBox("catalogueThickness", this);
     userThickness_ = thicknessBox("userThickness", this);
@@ -80,11 +78,9 @@ CIsolasjonDlg::CIsolasjonDlg(const CIsolasjon& layer, QWidget* parent)
     catalogueThickness_->setEditText(FormatNumber("%.1f", layer.catalogueThickness));
     userThickness_->setEditText(FormatNumber("%.1f", layer.userThickness));
 
-    // The user product editor comes with the database editing.
     editProducts_ = new QPushButton(QStringLiteral("Redigera produkter..."), this);
     editProducts_->setObjectName(QStringLiteral("editProducts"));
     editProducts_->setAutoDefault(false);
-    editProducts_->setEnabled(false);
 
     auto* catalogueGroup = new QGroupBox(this);
     auto* catalogueGrid = new QGridLayout(catalogueGroup);
@@ -115,7 +111,38 @@ CIsolasjonDlg::CIsolasjonDlg(const CIsolasjon& layer, QWidget* parent)
             [this] { fillThicknesses(catalogueThickness_, chosen(catalogueProducts_)); });
     connect(userProducts_, &QComboBox::currentIndexChanged, this,
             [this] { fillThicknesses(userThickness_, chosen(userProducts_)); });
+    connect(editProducts_, &QPushButton::clicked, this, &CIsolasjonDlg::editUserProducts);
     updateStates();
+}
+
+void CIsolasjonDlg::fillUserProducts(const CIsoProdukt* chosenProduct)
+{
+    const QSignalBlocker quiet(userProducts_);
+    userProducts_->clear();
+    for (const auto& product : CEgendefDatabase::SystemProducts())
+        if (product->IsUsableFor(objectKind_))
+            userProducts_->addItem(ToQString(product->name), quintptr(static_cast<CIsoProdukt*>(product.get())));
+    userProducts_->setCurrentIndex(userProducts_->findData(quintptr(chosenProduct)));
+}
+
+void CIsolasjonDlg::editUserProducts()
+{
+    CEgendefDatabase* userDatabase = CEgendefDatabase::Current();
+    if (!userDatabase)
+        return;
+    // The editor replaces the products with its edited copies: the choice is
+    // found again by name, as a renamed product keeps its place in the list.
+    const CIsoProdukt* before = chosen(userProducts_);
+    const std::string name = before ? before->name : std::string();
+    const int place = userProducts_->currentIndex();
+    if (!userDatabase->Edit())
+        return;
+    fillUserProducts(nullptr);
+    int index = userProducts_->findText(ToQString(name));
+    if (index < 0 && place < userProducts_->count())
+        index = place;
+    userProducts_->setCurrentIndex(index);
+    fillThicknesses(userThickness_, chosen(userProducts_));
 }
 
 void CIsolasjonDlg::fillThicknesses(QComboBox* box, const CIsoProdukt* product)
@@ -141,6 +168,7 @@ void CIsolasjonDlg::updateStates()
     catalogueProducts_->setEnabled(catalogue);
     catalogueThickness_->setEnabled(catalogue);
     userProducts_->setEnabled(!catalogue);
+    editProducts_->setEnabled(!catalogue && CEgendefDatabase::Current() != nullptr);
     userThickness_->setEnabled(!catalogue);
 }
 

@@ -34,11 +34,15 @@ protected:
 
 private:
     void updateStates();
+    // The user's products usable for the object, the named one chosen.
+    void fillUserProducts(const CIsoProdukt* chosenProduct);
+    void editUserProducts();
     static void fillThicknesses(QComboBox* box, const CIsoProdukt* product);
     static CIsoProdukt* chosen(const QComboBox* box);
     static float typedThickness(const QComboBox* box, float otherwise);
 
     bool askThickness_;
+    int objectKind_;
     QRadioButton* catalogueSource_;
     QRadioButton* userSource_;
     QComboBox* catalogueProducts_;

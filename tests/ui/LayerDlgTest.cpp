@@ -157,3 +157,37 @@ TEST_F(LayerDlgTest, FittingDialogStatesChecksAndListText)
         registered = registered || dependent == &valve;
     EXPECT_TRUE(registered);
 }
+
+TEST_F(LayerDlgTest, UsersProductsAreEditedFromTheLayerAndChosenAgainByName)
+{
+    TempFolder folder;
+    userDatabase.filePath = folder.File("egendef.dat");
+    CIsolasjon layer(0, true);
+    layer.source = CIsolasjon::userSource;
+    layer.SetUserProduct(userDatabase.products[0].get());
+    const CEgendefIsoProdukt* original = userDatabase.products[0].get();
+
+    bool edited = false;
+    WhenModalShows([&](QWidget* d) {
+        auto* dialog = static_cast<CIsolasjonDlg*>(d);
+        EXPECT_TRUE(dialog->EditProductsButton()->isEnabled());
+        dialog->CatalogueButton()->click();
+        EXPECT_FALSE(dialog->EditProductsButton()->isEnabled()) << "only for the user's products";
+        dialog->UserButton()->click();
+        // The editor puts edited copies in place of the products.
+        WhenModalShows([&](QWidget* editor) {
+            edited = true;
+            static_cast<QDialog*>(editor)->accept();
+        });
+        dialog->EditProductsButton()->click();
+        EXPECT_EQ(dialog->UserProducts()->currentText(), QStringLiteral("Egen isolering"));
+        dialog->accept();
+    });
+    ASSERT_TRUE(layer.Edit());
+    EXPECT_TRUE(edited);
+    ASSERT_EQ(userDatabase.products.size(), 1u);
+    EXPECT_NE(userDatabase.products[0].get(), original);
+    EXPECT_EQ(layer.UserProduct(), userDatabase.products[0].get());
+    EXPECT_TRUE(std::filesystem::exists(folder.File("egendef.dat")));
+    EXPECT_TRUE(prompter.Texts().empty());
+}
