@@ -34,36 +34,6 @@
 
 namespace {
 
-// Runs pdftotext on a PDF and returns its text, pages separated by form feeds.
-std::string pdfText(const std::string& pdf)
-{
-    const std::string command = "pdftotext -layout -enc UTF-8 '" + pdf + "' - 2>/dev/null";
-    std::string text;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        std::array<char, 4096> buffer{};
-        while (std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe))
-            text.append(buffer.data(), n);
-        pclose(pipe);
-    }
-    return text;
-}
-
-std::vector<std::string> pagesOf(const std::string& text)
-{
-    std::vector<std::string> pages;
-    std::size_t start = 0;
-    for (std::size_t feed = text.find('\f'); feed != std::string::npos; feed = text.find('\f', start)) {
-        pages.push_back(text.substr(start, feed - start));
-        start = feed + 1;
-    }
-    return pages;
-}
-
-bool contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
-
 // How much of an image region is drawn on (not white).
 double inkIn(const QImage& image, const QRect& region)
 {
@@ -180,7 +150,7 @@ TEST_F(PageRender, APageExportsToOnePdfSheetWithHeaderTablesAndFooter)
     ASSERT_TRUE(output->Finish());
     keep(pdf);
 
-    const std::vector<std::string> sheets = pagesOf(pdfText(pdf));
+    const std::vector<std::string> sheets = PdfPages(PdfText(pdf));
     ASSERT_EQ(sheets.size(), 1u);
     const std::string& text = sheets[0];
     for (const char* expected :
@@ -189,7 +159,7 @@ TEST_F(PageRender, APageExportsToOnePdfSheetWithHeaderTablesAndFooter)
           "Rörets ytterdiameter [mm]", "114.3", "Energiförlust [kWh/år]", "187.0",
           "Minsta utrymme för montering av isolering", "Ø:", "274 mm", "Anmärkning", "Lag 2", "Sida 1/1",
           "Norlam AB"})
-        EXPECT_TRUE(contains(text, expected)) << expected << "\n" << text;
+        EXPECT_TRUE(Contains(text, expected)) << expected << "\n" << text;
     // The print layout is undone: back in screen units.
     EXPECT_FALSE(PageModel::Get().Printing());
     EXPECT_EQ(input.rect.left, PageModel::Get().XUnits(20));
@@ -204,15 +174,15 @@ TEST_F(PageRender, AnItemPastTheSheetsBottomPrintsOnASecondSheet)
     ASSERT_TRUE(output->Finish());
     keep(pdf);
 
-    const std::vector<std::string> sheets = pagesOf(pdfText(pdf));
+    const std::vector<std::string> sheets = PdfPages(PdfText(pdf));
     ASSERT_EQ(sheets.size(), 2u);
-    EXPECT_TRUE(contains(sheets[0], "Sida 1/2"));
-    EXPECT_FALSE(contains(sheets[0], "Sektion 12"));
-    EXPECT_TRUE(contains(sheets[1], "Sida 2/2"));
-    EXPECT_TRUE(contains(sheets[1], "Sektion 12"));
+    EXPECT_TRUE(Contains(sheets[0], "Sida 1/2"));
+    EXPECT_FALSE(Contains(sheets[0], "Sektion 12"));
+    EXPECT_TRUE(Contains(sheets[1], "Sida 2/2"));
+    EXPECT_TRUE(Contains(sheets[1], "Sektion 12"));
     // Header and footer repeat on the second sheet.
-    EXPECT_TRUE(contains(sheets[1], "Projektnamn : Kulvert Norra industriområdet"));
-    EXPECT_TRUE(contains(sheets[1], "Norlam AB"));
+    EXPECT_TRUE(Contains(sheets[1], "Projektnamn : Kulvert Norra industriområdet"));
+    EXPECT_TRUE(Contains(sheets[1], "Norlam AB"));
 
     // The images of the same page: one per sheet, the second named -2.
     const std::string png = folder.File("tva-sidor.png");
@@ -295,10 +265,10 @@ TEST_F(PageRender, APrinterTakesTheSameSheetsOnItsOwnPaper)
     QtPagedOutput output(printer);
     ASSERT_TRUE(PrintPages(*doc, {0}, output));
     ASSERT_TRUE(output.Finish());
-    const std::vector<std::string> sheets = pagesOf(pdfText(pdf));
+    const std::vector<std::string> sheets = PdfPages(PdfText(pdf));
     ASSERT_EQ(sheets.size(), 2u);
-    EXPECT_TRUE(contains(sheets[0], "Sida 1/2"));
-    EXPECT_TRUE(contains(sheets[1], "Sektion 40"));
+    EXPECT_TRUE(Contains(sheets[0], "Sida 1/2"));
+    EXPECT_TRUE(Contains(sheets[1], "Sektion 40"));
     // After the job the screen has the default printer's sheet again.
     EXPECT_EQ(PageModel::Get().Sheet(), platform::fallbackSheet);
 }
@@ -322,7 +292,7 @@ TEST_F(PageRender, TheTextExportHasTheTitleAndTheCopyTextsInReadingOrder)
     const std::string expected = "Värmeförlustberäkning\n" + input.ClipboardText() + result.ClipboardText() +
                                  graph.ClipboardText() + sections.ClipboardText();
     EXPECT_EQ(text, expected);
-    EXPECT_TRUE(contains(text, "Rörets ytterdiameter [mm]\t114,3\n"));
+    EXPECT_TRUE(Contains(text, "Rörets ytterdiameter [mm]\t114,3\n"));
     // Only calculated modules, or the one asked for; the PDF prints the
     // active page when nothing is calculated.
     EXPECT_EQ(PagesText(*doc, 2), "");
@@ -350,21 +320,21 @@ TEST_F(PageRender, TheHeadlessCommandWritesPdfAndPng)
 
     const std::string pdf = folder.File("projekt.pdf");
     ASSERT_EQ(run({"--export", pdf, document}), 0) << errors.str();
-    const std::string text = pdfText(pdf);
-    EXPECT_EQ(pagesOf(text).size(), 1u);
+    const std::string text = PdfText(pdf);
+    EXPECT_EQ(PdfPages(text).size(), 1u);
     // Nothing is calculated: the active page, header and footer only, with
     // the document's path.
-    EXPECT_TRUE(contains(text, "Värmeförlustberäkning")) << text;
-    EXPECT_TRUE(contains(text, "Filnamn: " + document)) << text;
-    EXPECT_TRUE(contains(text, "Sida 1/1"));
+    EXPECT_TRUE(Contains(text, "Värmeförlustberäkning")) << text;
+    EXPECT_TRUE(Contains(text, "Filnamn: " + document)) << text;
+    EXPECT_TRUE(Contains(text, "Sida 1/1"));
 
     ASSERT_EQ(run({"--export", folder.File("sida7.png"), "--page", "7", document}), 0) << errors.str();
     EXPECT_FALSE(QImage(QString::fromStdString(folder.File("sida7.png"))).isNull());
     ASSERT_EQ(run({"--export", folder.File("sida7.pdf"), "--page", "7", document}), 0) << errors.str();
-    EXPECT_TRUE(contains(pdfText(folder.File("sida7.pdf")), "Ljuddämpning"));
+    EXPECT_TRUE(Contains(PdfText(folder.File("sida7.pdf")), "Ljuddämpning"));
 
     EXPECT_EQ(run({"--export", folder.File("saknas/projekt.pdf"), document}), 1);
-    EXPECT_TRUE(contains(errors.str(), "Ett fel uppstod vid skrivning till " + folder.File("saknas/projekt.pdf")));
+    EXPECT_TRUE(Contains(errors.str(), "Ett fel uppstod vid skrivning till " + folder.File("saknas/projekt.pdf")));
     EXPECT_EQ(run({"--export", folder.File("projekt.svg"), document}), 2);
     EXPECT_EQ(run({"--export", folder.File("ut.pdf"), folder.File("saknas.tkv")}), 1);
 }

@@ -1,5 +1,8 @@
 #include "UiTestSupport.h"
 
+#include <array>
+#include <cstdio>
+
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -62,4 +65,28 @@ void KeepScreenshot(const QImage& image, const QString& name)
         return;
     QDir().mkpath(folder);
     image.save(QDir(folder).filePath(name));
+}
+
+std::string PdfText(const std::string& pdf)
+{
+    const std::string command = "pdftotext -layout -enc UTF-8 '" + pdf + "' - 2>/dev/null";
+    std::string text;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        std::array<char, 4096> buffer{};
+        while (std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe))
+            text.append(buffer.data(), n);
+        pclose(pipe);
+    }
+    return text;
+}
+
+std::vector<std::string> PdfPages(const std::string& text)
+{
+    std::vector<std::string> pages;
+    std::size_t start = 0;
+    for (std::size_t feed = text.find('\f'); feed != std::string::npos; feed = text.find('\f', start)) {
+        pages.push_back(text.substr(start, feed - start));
+        start = feed + 1;
+    }
+    return pages;
 }

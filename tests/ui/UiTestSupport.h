@@ -55,6 +55,15 @@ private:
     }
 };
 
+// The text of a PDF by pdftotext, sheets separated by form feeds.
+std::string PdfText(const std::string& pdf);
+// The sheets of such a text.
+std::vector<std::string> PdfPages(const std::string& text);
+inline bool Contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
 // A folder of its own for a test's files, removed afterwards.
 class TempFolder {
 public:

@@ -38,35 +38,6 @@
 
 namespace {
 
-std::string pdfText(const std::string& pdf)
-{
-    const std::string command = "pdftotext -layout -enc UTF-8 '" + pdf + "' - 2>/dev/null";
-    std::string text;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        std::array<char, 4096> buffer{};
-        while (std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe))
-            text.append(buffer.data(), n);
-        pclose(pipe);
-    }
-    return text;
-}
-
-std::vector<std::string> sheetsOf(const std::string& text)
-{
-    std::vector<std::string> sheets;
-    std::size_t start = 0;
-    for (std::size_t feed = text.find('\f'); feed != std::string::npos; feed = text.find('\f', start)) {
-        sheets.push_back(text.substr(start, feed - start));
-        start = feed + 1;
-    }
-    return sheets;
-}
-
-bool contains(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
-
 // Pixels of the selection's light yellow (0xC0FFFF: red and green full,
 // blue 192) in a region of an image.
 int yellowIn(const QImage& image, const QRect& region)
@@ -393,14 +364,14 @@ TEST_F(ViewTest, CopyIsOnlyForASelectedTableOrGraph)
     copy->trigger();
     ASSERT_EQ(clipboard.texts.size(), 1u);
     EXPECT_EQ(clipboard.texts[0], graph.ClipboardText());
-    EXPECT_TRUE(contains(clipboard.texts[0], "Lag 1"));
+    EXPECT_TRUE(Contains(clipboard.texts[0], "Lag 1"));
 
     mouse(view, QEvent::MouseButtonPress, onItem(view, input));
     EXPECT_TRUE(copy->isEnabled());
     copy->trigger();
     ASSERT_EQ(clipboard.texts.size(), 2u);
     EXPECT_EQ(clipboard.texts[1], input.ClipboardText());
-    EXPECT_TRUE(contains(clipboard.texts[1], "48,3"));
+    EXPECT_TRUE(Contains(clipboard.texts[1], "48,3"));
 
     // The header and a text block have nothing to copy.
     mouse(view, QEvent::MouseButtonPress, QPoint(PageModel::Get().XUnits(100), PageModel::Get().YUnits(40)));
@@ -457,10 +428,10 @@ TEST_F(ViewTest, PrintsThePageOverSheetsAndReturnsToTheScreen)
         printer.setPageSize(QPageSize(QPageSize::A4));
         ASSERT_TRUE(view.Print(printer));
     }
-    std::vector<std::string> sheets = sheetsOf(pdfText(single));
+    std::vector<std::string> sheets = PdfPages(PdfText(single));
     ASSERT_EQ(sheets.size(), 1u);
-    EXPECT_TRUE(contains(sheets[0], "Sida 1/1"));
-    EXPECT_TRUE(contains(sheets[0], "Projektnamn : Fjärrvärme Östra"));
+    EXPECT_TRUE(Contains(sheets[0], "Sida 1/1"));
+    EXPECT_TRUE(Contains(sheets[0], "Projektnamn : Fjärrvärme Östra"));
 
     // The long table goes to a second sheet: two across, one down.
     addLongTable();
@@ -474,12 +445,12 @@ TEST_F(ViewTest, PrintsThePageOverSheetsAndReturnsToTheScreen)
         printer.setPageSize(QPageSize(QPageSize::A4));
         ASSERT_TRUE(view.Print(printer));
     }
-    sheets = sheetsOf(pdfText(twice));
+    sheets = PdfPages(PdfText(twice));
     ASSERT_EQ(sheets.size(), 2u);
-    EXPECT_TRUE(contains(sheets[0], "Sida 1/2"));
-    EXPECT_TRUE(contains(sheets[1], "Sida 2/2"));
-    EXPECT_TRUE(contains(sheets[1], "Sektion 45"));
-    EXPECT_FALSE(contains(sheets[0], "Sektion 45"));
+    EXPECT_TRUE(Contains(sheets[0], "Sida 1/2"));
+    EXPECT_TRUE(Contains(sheets[1], "Sida 2/2"));
+    EXPECT_TRUE(Contains(sheets[1], "Sektion 45"));
+    EXPECT_FALSE(Contains(sheets[0], "Sektion 45"));
     // Back on the screen: screen units, the table on the second sheet, the
     // view able to scroll to it.
     EXPECT_FALSE(view.IsPrinting());
@@ -528,7 +499,7 @@ TEST_F(ViewTest, PrintCommandsUseTheDialogsAndTheirPrinter)
     // Accepted, the page goes to the printer the dialog chose.
     WhenModalShows([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
     EXPECT_TRUE(commands.OnFilePrint());
-    EXPECT_EQ(sheetsOf(pdfText(pdf)).size(), 2u);
+    EXPECT_EQ(PdfPages(PdfText(pdf)).size(), 2u);
     EXPECT_TRUE(prompter.Messages().empty());
 
     // A file the printer cannot write is reported with its name.
@@ -553,8 +524,8 @@ TEST_F(ViewTest, PrintCommandsUseTheDialogsAndTheirPrinter)
     EXPECT_TRUE(commands.OnFilePrint());
     EXPECT_TRUE(printer.fullPage());
     // A3 is tall enough for the long table under the others: one sheet.
-    const std::vector<std::string> sheets = sheetsOf(pdfText(a3));
+    const std::vector<std::string> sheets = PdfPages(PdfText(a3));
     ASSERT_EQ(sheets.size(), 1u);
-    EXPECT_TRUE(contains(sheets[0], "Sida 1/1"));
-    EXPECT_TRUE(contains(sheets[0], "Sektion 45"));
+    EXPECT_TRUE(Contains(sheets[0], "Sida 1/1"));
+    EXPECT_TRUE(Contains(sheets[0], "Sektion 45"));
 }
