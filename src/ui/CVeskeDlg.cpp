@@ -21,7 +21,7 @@ CVeskeDlg::CVeskeDlg(const CVeske& liquid, QWidget* parent)
     auto* grid = new QGridLayout;
     AddRow(grid, 0, "Namn :", name_);
     AddRow(grid, 1, "Densitet [kg/m³]:", density_);
-    AddRow(grid, 2, "Spec. värmekap. [J/kgK]:", heat_);
+    AddRow(grid, 2, "Värmekapacitet [J/kgK]:", heat_);
     AddRow(grid, 3, "Fryspunkt [°C]:", freezing_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
