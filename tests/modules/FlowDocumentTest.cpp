@@ -1,4 +1,5 @@
 #include "ModuleCatalogue.h"
+#include "modules/CreateModule.h"
 #include "doc/CVekDoc.h"
 #include "modules/CFrostModul.h"
 #include "modules/CKanalTempModul.h"
@@ -23,16 +24,8 @@ class FourModules : public DocumentParts {
 public:
     std::unique_ptr<CVekModul> CreateModule(int index) override
     {
-        switch (index) {
-        case 0:
-            return std::make_unique<CVarmeTapModul>();
-        case 1:
-            return std::make_unique<CKanalTempModul>();
-        case 2:
-            return std::make_unique<CTankTempModul>();
-        case 5:
-            return std::make_unique<CFrostModul>();
-        }
+        if (index == 0 || index == 1 || index == 2 || index == 5)
+            return ::CreateModule(index);
         return std::make_unique<CVekModul>();
     }
     std::unique_ptr<CDocumentPart> CreateDescriptions() override { return std::make_unique<NoTexts>(); }
