@@ -1,6 +1,7 @@
 // The text export of a calculated heat loss document, checked against a
 // reviewed golden file (tests/app/golden/README.md says how to renew it).
 
+#include "ScopedWorkingFolder.h"
 #include "app/HeadlessExport.h"
 #include "database/CDataBase.h"
 #include "database/CIsoProdukt.h"
@@ -20,8 +21,6 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -51,12 +50,9 @@ std::string FileText(const fs::path& path)
 // made with the shipped catalogue, saved, exported as text.
 TEST(HeatLossExport, TextOfACalculatedPipeMatchesTheGoldenFile)
 {
-    const fs::path folder = fs::temp_directory_path() / ("tekvar-heatloss-" + std::to_string(::getpid()));
-    fs::create_directories(folder);
+    const ScopedWorkingFolder folder = ScopedWorkingFolder::Fresh("tekvar-heatloss");
     for (const char* file : {"tekvar.dat", "tekvar.ort", "tekvar.cst", "tekvar.ama"})
-        fs::copy_file(fs::path(TEKVAR_BUILT_DATA) / file, folder / file, fs::copy_options::overwrite_existing);
-    const fs::path previous = fs::current_path();
-    fs::current_path(folder);
+        fs::copy_file(fs::path(TEKVAR_BUILT_DATA) / file, file);
 
     {
         platform::ScriptedPrompter prompter;
@@ -96,8 +92,6 @@ TEST(HeatLossExport, TextOfACalculatedPipeMatchesTheGoldenFile)
     // The document beside the build's tests, for rendering it by hand.
     fs::copy_file("varmetap.tkv", fs::path(TEKVAR_TEST_OUTPUT) / "heat_loss_pipe.tkv",
                   fs::copy_options::overwrite_existing);
-    fs::current_path(previous);
-    fs::remove_all(folder);
 
     ASSERT_EQ(status, 0) << errors.str();
     EXPECT_EQ(errors.str(), "");
