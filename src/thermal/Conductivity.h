@@ -12,6 +12,11 @@ float ConductivityAt(const Conductivity& k, float temperature);
 // when t2 is the warmer face).
 float ConductivityIntegral(const Conductivity& k, float t1, float t2);
 
+// Whether λ stays above zero at every temperature from t1 to t2: a cubic
+// fitted to a product's points can turn down far outside them. False when
+// either end is no number.
+bool ConductivityPositiveBetween(const Conductivity& k, float t1, float t2);
+
 // λw(T) of a pipe wall, W/(m·K).
 float WallConductivityAt(const PipeWall& wall, float temperature);
 

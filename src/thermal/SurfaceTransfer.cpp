@@ -43,13 +43,18 @@ float OuterCoefficient(int surroundings, int orientation, float ts, float ta, fl
     return hcv + RadiationCoefficient(emissivity, ts, ta);
 }
 
-float DuctInnerCoefficient(float tm, float volumeFlow, float area, float hydraulicDiameter)
+float DuctAirCoefficient(float tm, float volumeFlow, float area, float hydraulicDiameter)
 {
     const float nu = (13.45f + 0.1f * tm) * 1e-6f;
     const float lambdaAir = (24.1f + 0.0764f * tm) * 0.001f;
     const float w = volumeFlow / area;
     const float re = hydraulicDiameter * w / nu;
-    const float hi = 0.0207f * lambdaAir * std::pow(re, 0.8f) / hydraulicDiameter;
+    return 0.0207f * lambdaAir * std::pow(re, 0.8f) / hydraulicDiameter;
+}
+
+float DuctInnerCoefficient(float tm, float volumeFlow, float area, float hydraulicDiameter)
+{
+    const float hi = DuctAirCoefficient(tm, volumeFlow, area, hydraulicDiameter);
     return hi < 2.5f ? 2.5f : hi;
 }
 

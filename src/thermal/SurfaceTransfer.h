@@ -29,6 +29,8 @@ float OuterCoefficient(int surroundings, int orientation, float ts, float ta, fl
 // Coefficient of air at tm (°C) flowing through a duct, W/(m²·K); never below
 // 2.5, which is also what still air gives.
 float DuctInnerCoefficient(float tm, float volumeFlow, float area, float hydraulicDiameter);
+// The same correlation, 0.0207·λair·Re^0.8/dh, without the lower bound.
+float DuctAirCoefficient(float tm, float volumeFlow, float area, float hydraulicDiameter);
 
 // Volume flow, m³/s, from the flow as entered: unit 0 m³/h, 1 l/s, 2 m/s
 // through the free area (m²). Any other unit gives 0.
