@@ -295,6 +295,10 @@ constexpr Entry table[] = {
     {62705, "%.2f W/mK"},
     {62706, "%.2f W/m²K"},
     {62707, "%d"},
+    // The condensation modules' refusal of a conductivity curve and their
+    // note on a standard thickness too thick for a duct lined inside.
+    {62720, "Isolerproduktens lambdavärde blir noll eller negativt mellan %.1f °C och %.1f °C, avbryter beräkningen."},
+    {62721, "%.1f mm ryms inte i kanalen"},
 };
 
 } // namespace

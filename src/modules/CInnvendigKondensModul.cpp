@@ -1,14 +1,15 @@
 #include "CInnvendigKondensModul.h"
 
 #include "CatalogueLinks.h"
+#include "RecordChecks.h"
 
 TEKVAR_IMPLEMENT_CLASS(CInnvendigKondensModul, CVekModul)
 
-namespace {
-constexpr int circularDuctKind = 1;
+CInnvendigKondensModul::CInnvendigKondensModul()
+{
+    resultTable.helpTopic = "::/html/innvkondens_restabell.htm";
+    inputTable.helpTopic = "::/html/innvkondens_inputtabell.htm";
 }
-
-CInnvendigKondensModul::CInnvendigKondensModul() : insulation(circularDuctKind, false) {}
 
 CInnvendigKondensModul::~CInnvendigKondensModul()
 {
@@ -22,29 +23,10 @@ void CInnvendigKondensModul::SetOuterCladding(CMantling* cladding)
 
 void CInnvendigKondensModul::SetDefaults()
 {
-    ductDiameter = 50.0f;
-    height = 200.0f;
-    width = 200.0f;
-    ductLength = 10.0f;
-    inletTemperature = 40.0f;
-    relativeHumidity = 50.0f;
-    flow = 100.0f;
-    flowUnit = 0;
-    ambientTemperature = 20.0f;
-    surroundings = 0;
-    windSpeed = 2.0f;
-    givenCoefficient = 5.0f;
-    innerCoefficientGiven = 0;
-    givenInnerCoefficient = 10.0f;
-    surfaceSource = 0;
-    surfaceEmissivity = 0.94f;
-    insulation.Reset();
-    insulation.objectKind = circularDuctKind;
-    SetOuterCladding(nullptr);
-    ductShape = 0;
-    orientation = 0;
-    supports = 0;
     resultsValid = false;
+    static_cast<InternalCondensationInput&>(*this) = InternalCondensationInput{};
+    SetOuterCladding(nullptr);
+    clearPage();
 }
 
 void CInnvendigKondensModul::Changed(CItem* item)
@@ -75,13 +57,25 @@ void CInnvendigKondensModul::Serialize(CArchive& ar)
     ar.Word(flowUnit);
     ar.Word(resultsValid);
     ar.Long(orientation);
-    ar.Long(supports);
+    ar.Bool(supports);
     if (ar.IsStoring()) {
         CDataBase::WriteReference(ar, outerCladding);
         return;
     }
+    RequireChoice(ar, ductShape, 2, "duct shape");
+    RequireChoice(ar, surroundings, 3, "surroundings");
+    RequireChoice(ar, flowUnit, 3, "flow unit");
+    RequireChoice(ar, orientation, 2, "orientation");
     CMantling copy(CMantling::outerCladding);
     SetOuterCladding(ReadDatabaseReferenceOrCopyAs<CMantling>(ar, CDataBase::outerCladdings, copy));
+    // Results are never read: a calculated module calculates again.
     if (resultsValid)
         Calculate();
+    else
+        clearPage();
+}
+
+ProductPicture CInnvendigKondensModul::GetProductPicture() const
+{
+    return LayerPicture(insulation, InsulatedKind(), orientation == 1);
 }

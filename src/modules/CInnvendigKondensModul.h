@@ -1,14 +1,22 @@
 #pragma once
 
-#include "CIsolasjon.h"
+#include "InternalCondensationInput.h"
 #include "database/CMantling.h"
 #include "doc/CVekModul.h"
+#include "report/CTabell.h"
+#include "thermal/CondensationSearch.h"
 
-// The module for insulation against condensation inside ducts.
-class CInnvendigKondensModul : public CVekModul {
+// The module for insulation against condensation inside ducts: the outer
+// insulation that keeps the inner wall at the outlet of a duct carrying warm
+// humid air above the dew point of that air. Its input is an
+// InternalCondensationInput; the outer cladding it uses is its own.
+class CInnvendigKondensModul : public CVekModul, public InternalCondensationInput {
     TEKVAR_DECLARE_CLASS(CInnvendigKondensModul)
 
 public:
+    // The page the module's items stand on.
+    static constexpr int pageIndex = 4;
+
     CInnvendigKondensModul();
     ~CInnvendigKondensModul() override;
     CInnvendigKondensModul(const CInnvendigKondensModul&) = delete;
@@ -16,33 +24,33 @@ public:
 
     void Serialize(CArchive& ar) override;
     void SetDefaults() override;
+    // Finds the thickness and puts the result and input tables on page 4. A
+    // failure has shown its message and cleared the page.
+    bool Calculate() override;
+    ProductPicture GetProductPicture() const override;
     // Any cladding becomes the outer cladding.
     void Changed(CItem* item) override;
 
     CMantling* OuterCladding() const { return outerCladding; }
     void SetOuterCladding(CMantling* cladding);
+    // The emissivity of the insulated surface: the typed one, or the cladding's.
+    float InsulatedEmissivity() const;
+    // The duct and its air as the thermal kernel takes them.
+    thermal::DuctCondensationInputs ThermalInputs() const;
 
-    float ductDiameter = 50.0f;       // mm
-    float height = 200.0f;            // mm
-    float width = 200.0f;             // mm
-    float ductLength = 10.0f;         // m
-    float inletTemperature = 40.0f;   // °C
-    float relativeHumidity = 50.0f;   // %
-    float flow = 100.0f;              // in flowUnit
-    int flowUnit = 0;                 // 0 m³/h, 1 l/s, 2 m/s
-    float ambientTemperature = 20.0f; // °C
-    int surroundings = 0;             // 0 indoors, 1 outdoors, 2 given coefficient
-    float windSpeed = 2.0f;           // m/s
-    float givenCoefficient = 5.0f;    // W/(m²·K)
-    int innerCoefficientGiven = 0;
-    float givenInnerCoefficient = 10.0f; // W/(m²·K)
-    int surfaceSource = 0;               // 0 cladding from the database, 1 typed-in emissivity
-    float surfaceEmissivity = 0.94f;
-    CIsolasjon insulation;
-    int ductShape = 0;   // 0 circular (object kind 1), 1 rectangular (object kind 2)
-    int orientation = 0; // 0 horizontal, 1 vertical
-    int supports = 0;    // uninsulated hangers counted as added length
+    // The result page's items; rebuilt by every calculation, never stored.
+    CTabell resultTable;
+    CTabell inputTable;
 
 private:
+    // CInnvendigKondensModulCalc.cpp
+    bool inputUsable() const;
+    bool fail(int messageId);
+    void showResults();
+    void clearPage();
+    // False when a value to show is no number.
+    bool fillResultTable(const thermal::InnerDewPointResult& found, const thermal::DuctCondensationInputs& in);
+    void fillInputTable();
+
     CMantling* outerCladding = nullptr;
 };

@@ -1,17 +1,15 @@
 #include "CUtvendigKondensModul.h"
 
 #include "CatalogueLinks.h"
+#include "RecordChecks.h"
 
 TEKVAR_IMPLEMENT_CLASS(CUtvendigKondensModul, CVekModul)
 
-namespace {
-bool insulatedInside(int objectKind)
+CUtvendigKondensModul::CUtvendigKondensModul() : pipe(*this)
 {
-    return objectKind == 3 || objectKind == 5;
+    resultTable.helpTopic = "::/html/utvkondens_restabell.htm";
+    inputTable.helpTopic = "::/html/utvkondens_inputtabell.htm";
 }
-} // namespace
-
-CUtvendigKondensModul::CUtvendigKondensModul() : insulation(0, false), pipe(*this) {}
 
 CUtvendigKondensModul::~CUtvendigKondensModul()
 {
@@ -29,32 +27,22 @@ void CUtvendigKondensModul::SetInnerCladding(CMantling* cladding)
     Relink(this, innerCladding, cladding);
 }
 
-void CUtvendigKondensModul::SetDefaults()
+void CUtvendigKondensModul::TakePipeValues()
 {
-    mediumTemperature = 0.0f;
-    ambientTemperature = 20.0f;
-    relativeHumidity = 50.0f;
-    ductDiameter = 50.0f;
-    height = 200.0f;
-    width = 200.0f;
-    surroundings = 0;
-    windSpeed = 2.0f;
-    givenCoefficient = 5.0f;
-    surfaceSource = 0;
-    surfaceEmissivity = 0.94f;
-    objectKind = 0;
-    insulation.Reset();
-    insulation.objectKind = objectKind;
-    SetOuterCladding(nullptr);
-    innerCladdingEnabled = 0;
-    SetInnerCladding(nullptr);
-    orientation = 0;
-    pipe.SetDefaults();
-    ownPipeDimension = 0;
     pipeDiameter = pipe.Record().outerDiameter;
     wallThickness = pipe.Record().wallThickness;
     bareEmissivity = pipe.Emissivity();
+}
+
+void CUtvendigKondensModul::SetDefaults()
+{
     resultsValid = false;
+    static_cast<ExternalCondensationInput&>(*this) = ExternalCondensationInput{};
+    SetOuterCladding(nullptr);
+    SetInnerCladding(nullptr);
+    pipe.SetDefaults();
+    TakePipeValues();
+    clearPage();
 }
 
 void CUtvendigKondensModul::Changed(CItem* item)
@@ -98,7 +86,7 @@ void CUtvendigKondensModul::Serialize(CArchive& ar)
         ar.Float(bareEmissivity);
         ar.Float(pipeDiameter);
         ar.Float(wallThickness);
-        ar.Long(ownPipeDimension);
+        ar.Bool(ownPipeDimension);
         pipe.SerializeRecord(ar);
     }
 
@@ -108,7 +96,10 @@ void CUtvendigKondensModul::Serialize(CArchive& ar)
         pipe.WriteMaterial(ar);
         return;
     }
-    const bool inside = insulatedInside(objectKind);
+    RequireChoice(ar, objectKind, 6, "object kind");
+    RequireChoice(ar, surroundings, 3, "surroundings");
+    RequireChoice(ar, orientation, 2, "orientation");
+    const bool inside = InsideInsulated();
     CMantling outerCopy(inside ? CMantling::insideOuterSurface : CMantling::outerCladding);
     SetOuterCladding(ReadDatabaseReferenceOrCopyAs<CMantling>(
         ar, inside ? CDataBase::insideOuterSurfaces : CDataBase::outerCladdings, outerCopy));
@@ -116,6 +107,14 @@ void CUtvendigKondensModul::Serialize(CArchive& ar)
     SetInnerCladding(ReadDatabaseReferenceOrCopyAs<CMantling>(ar, CDataBase::innerCladdings, innerCopy));
     if (hasPipe)
         pipe.ReadMaterial(ar);
+    // Results are never read: a calculated module calculates again.
     if (resultsValid)
         Calculate();
+    else
+        clearPage();
+}
+
+ProductPicture CUtvendigKondensModul::GetProductPicture() const
+{
+    return LayerPicture(insulation, objectKind, Vertical());
 }

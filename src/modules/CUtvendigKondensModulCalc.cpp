@@ -1,0 +1,162 @@
+#include "CUtvendigKondensModul.h"
+
+#include "doc/CVekDoc.h"
+#include "doc/StringTable.h"
+#include "platform/Services.h"
+#include "report/PageModel.h"
+#include "report/Pagination.h"
+#include "report/ResultPages.h"
+#include "thermal/Conductivity.h"
+#include "thermal/Messages.h"
+
+namespace {
+
+constexpr int conductivityNotPositive = 62720; // λ ≤ 0 between %.1f and %.1f °C
+
+CPageLists* PageListsOfDocument()
+{
+    CVekDoc* doc = CVekDoc::Current();
+    if (!doc)
+        return nullptr;
+    ResultPages* pages = ResultPages::Of(*doc);
+    return pages ? &pages->Lists() : nullptr;
+}
+
+} // namespace
+
+float CUtvendigKondensModul::InsulatedEmissivity() const
+{
+    // With the coefficient given the radiation plays no part; the typed value
+    // stands then, as it does when no cladding was chosen.
+    if (surfaceSource || surroundings == 2 || !outerCladding)
+        return surfaceEmissivity;
+    return outerCladding->emissivity;
+}
+
+thermal::Inputs CUtvendigKondensModul::ThermalInputs() const
+{
+    thermal::Inputs in;
+    in.objectKind = objectKind;
+    in.mediumTemp = mediumTemperature;
+    in.ambientTemp = ambientTemperature;
+    in.diameter = (objectKind == thermal::kind::pipe ? pipeDiameter : ductDiameter) / 1000.0f;
+    in.height = height / 1000.0f;
+    in.width = width / 1000.0f;
+    if (const CIsoProdukt* product = insulation.Product())
+        product->GetCoefficients(in.layer1.conductivity.a, in.layer1.conductivity.b, in.layer1.conductivity.c,
+                                 in.layer1.conductivity.d);
+    in.wall.thickness = wallThickness / 1000.0f;
+    if (const CRormaterial* material = pipe.Material()) {
+        in.wall.conductivity0 = material->conductivityAtZero;
+        in.wall.slope = material->temperatureCoefficient;
+    }
+    in.surface.surroundings = surroundings;
+    in.surface.orientation = orientation;
+    in.surface.windSpeed = windSpeed;
+    in.surface.givenCoefficient = givenCoefficient;
+    in.surface.emissivity = InsulatedEmissivity();
+    in.surface.bareEmissivity = bareEmissivity;
+    return in;
+}
+
+bool CUtvendigKondensModul::Calculate()
+{
+    if (!inputUsable()) {
+        clearPage();
+        resultsValid = false;
+        return false;
+    }
+    const thermal::Inputs in = ThermalInputs();
+    const float dewPoint = DewPoint();
+    // Below the dew point the insulation carries heat between the medium and
+    // the air; a conductivity curve that reaches zero on the way would make
+    // any thickness look enough.
+    const bool needsInsulation = (mediumTemperature - dewPoint) / (dewPoint - ambientTemperature) > 0.0f;
+    if (needsInsulation &&
+        !thermal::ConductivityPositiveBetween(in.layer1.conductivity, mediumTemperature, ambientTemperature)) {
+        platform::prompter().Tell(Sprintf(LoadString(conductivityNotPositive), double(mediumTemperature),
+                                          double(ambientTemperature)));
+        return fail(0);
+    }
+
+    const thermal::OuterDewPointResult found = thermal::ThicknessForOuterDewPoint(in, dewPoint);
+    if (found.failure != 0)
+        return fail(found.failure);
+    if (!fillResultTable(found, dewPoint, in))
+        return fail(thermal::thicknessTooLarge);
+    fillInputTable();
+    showResults();
+    resultsValid = true;
+    return true;
+}
+
+bool CUtvendigKondensModul::fail(int messageId)
+{
+    if (messageId != 0)
+        platform::prompter().Tell(LoadString(messageId));
+    clearPage();
+    resultsValid = false;
+    return false;
+}
+
+// A document may come from elsewhere or have lost its product to a database
+// edit: it is checked as the dialog checks, and refused with the dialog's
+// message rather than shown as numbers that mean nothing.
+bool CUtvendigKondensModul::inputUsable() const
+{
+    InputCheck check;
+    const ExternalCondensationInput& input = *this;
+    if (ExchangeAll(check, externalCondensationFields::all, input) &&
+        CheckExternalCondensationInput(input, outerCladding != nullptr, check))
+        return true;
+    platform::prompter().Tell(check.Message());
+    return false;
+}
+
+void CUtvendigKondensModul::showResults()
+{
+    const bool drawn = objectKind == thermal::kind::pipe || objectKind == thermal::kind::circularDuct ||
+                       objectKind == thermal::kind::ductOutside;
+    if (drawn) {
+        const thermal::Outline& o = drawnOutline_;
+        if (objectKind == thermal::kind::ductOutside)
+            spaceDrawing.SetDimensions(CInsulationSpace::rectangularDuct, 0.0f, o.width, o.height);
+        else
+            spaceDrawing.SetDimensions(objectKind, o.diameter, 0.0f, 0.0f);
+    }
+
+    // The result table stands at the top of the first sheet; the input table
+    // and the drawing follow below it and move to the next sheet when they
+    // would pass the bottom of this one.
+    const PageModel& model = PageModel::Get();
+    resultTable.SetPosition(pageLeft, pageTop);
+    float x = pageLeft;
+    float y = resultTable.Bottom() + itemSpacing;
+    const auto stack = [&](CGraphicsItem& item) {
+        y = PlaceOnPage(item, x, y);
+        if (item.rect.left >= model.XUnits(x + model.Sheet().width))
+            x += model.Sheet().width;
+    };
+    stack(inputTable);
+    if (drawn)
+        stack(spaceDrawing);
+
+    CPageLists* lists = PageListsOfDocument();
+    if (!lists)
+        return;
+    lists->Add(pageIndex, &resultTable);
+    lists->Add(pageIndex, &inputTable);
+    if (drawn)
+        lists->Add(pageIndex, &spaceDrawing);
+    else
+        lists->Remove(pageIndex, &spaceDrawing);
+}
+
+void CUtvendigKondensModul::clearPage()
+{
+    if (CPageLists* lists = PageListsOfDocument()) {
+        lists->Remove(pageIndex, &resultTable);
+        lists->Remove(pageIndex, &inputTable);
+        lists->Remove(pageIndex, &spaceDrawing);
+    }
+}

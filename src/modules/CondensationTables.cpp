@@ -1,0 +1,84 @@
+#include "CondensationTables.h"
+
+#include "database/CMantling.h"
+#include "doc/CVekModul.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int catalogueProductCaption = 62430;
+constexpr int userProductCaption = 62431;
+constexpr int claddingCaption = 62391;
+constexpr int ownSurfaceText = 62392;
+constexpr int emissivityCaption = 62393;
+constexpr int twoDecimalsFormat = 62394;
+constexpr int surroundingsCaption = 62397;
+constexpr int surroundingsTexts[3] = {62398, 62399, 62400};
+constexpr int windCaption = 62401;
+constexpr int windFormat = 62402;
+constexpr int oneDecimalFormat = 62403;
+
+} // namespace
+
+std::string ShownValue(int formatId, float value)
+{
+    std::string text = FormatValue(formatId, value);
+    if (text.empty() || text[0] != '-')
+        return text;
+    // The number's digits run up to the unit; a minus before nothing but
+    // zeros is the sign of a value smaller than the last digit shown.
+    const std::size_t end = text.find_first_not_of("0123456789.,", 1);
+    const std::string digits = text.substr(1, end == std::string::npos ? std::string::npos : end - 1);
+    if (digits.find_first_of("123456789") == std::string::npos)
+        text.erase(0, 1);
+    return text;
+}
+
+bool AllFinite(std::initializer_list<float> values)
+{
+    for (float value : values)
+        if (!std::isfinite(value))
+            return false;
+    return true;
+}
+
+void AddProductRows(TableRows& rows, const CIsolasjon& insulation)
+{
+    const CIsoProdukt* product = insulation.Product();
+    const std::string name = product ? product->name : std::string();
+    if (!insulation.UsesUserProduct()) {
+        rows.Add(catalogueProductCaption, {name});
+        return;
+    }
+    rows.Add(userProductCaption, {name});
+    for (auto& [caption, value] : insulation.ConductivityRows())
+        rows.Add(caption, {value});
+}
+
+void AddSurfaceRows(TableRows& rows, int surroundings, const CMantling* cladding, bool emissivityTyped,
+                    float emissivity)
+{
+    if (surroundings == 2)
+        return;
+    rows.Add(claddingCaption, {emissivityTyped || !cladding ? LoadString(ownSurfaceText) : cladding->name});
+    rows.Add(emissivityCaption, {ShownValue(twoDecimalsFormat, emissivity)});
+}
+
+void AddSurroundingsRows(TableRows& rows, int surroundings, float windSpeed, float givenCoefficient,
+                         int givenCaption)
+{
+    switch (surroundings) {
+    case 0:
+        rows.Add(surroundingsCaption, {LoadString(surroundingsTexts[0])});
+        break;
+    case 1:
+        rows.Add(surroundingsCaption, {LoadString(surroundingsTexts[1])});
+        rows.Add(windCaption, {ShownValue(windFormat, windSpeed)});
+        break;
+    default:
+        rows.Add(surroundingsCaption, {LoadString(surroundingsTexts[2])});
+        rows.Add(givenCaption, {ShownValue(oneDecimalFormat, givenCoefficient)});
+        break;
+    }
+}
