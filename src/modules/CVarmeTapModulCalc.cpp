@@ -1,10 +1,10 @@
 #include "CVarmeTapModul.h"
+#include "KernelMessages.h"
 
 #include "doc/CVekDoc.h"
 #include "report/PageModel.h"
 #include "report/Pagination.h"
 #include "report/ResultPages.h"
-#include "thermal/Messages.h"
 #include "thermal/RequirementClasses.h"
 #include "thermal/SurfaceTransfer.h"
 #include "platform/Services.h"
@@ -129,7 +129,7 @@ bool CVarmeTapModul::inputUsable(const thermal::Inputs& in) const
     if (criterion == 0 && objectKind == thermal::kind::ductInside) {
         const float t = layer1.Thickness() + (twoLayerCase ? layer2.Thickness() : 0.0f);
         if (width <= 2.0f * t || 2.0f * t >= height) {
-            thermal::ShowMessage(thermal::insulationFillsDuct);
+            ShowKernelMessages({}, thermal::insulationFillsDuct);
             return false;
         }
     }
@@ -142,6 +142,7 @@ bool CVarmeTapModul::calculateGivenThickness(const thermal::Inputs& in)
     const float s2 = layer2.Thickness() / 1000.0f;
     const thermal::HeatFlow insulated = twoLayers ? thermal::TwoLayerHeatFlow(in, s1, s2)
                                                   : thermal::OneLayerHeatFlow(in, s1);
+    ShowKernelMessages(insulated.notices);
     const thermal::HeatFlow bare = thermal::BareSurface(in);
     drawnThickness_ = twoLayers ? s1 + s2 : s1;
     fillGivenThicknessTable(insulated, bare, in);
@@ -173,8 +174,10 @@ bool CVarmeTapModul::calculateSearch(const thermal::Inputs& in)
         }
         result = thermal::ThicknessForHeatLoss(in, givenHeatLoss, standardThicknesses());
     }
-    if (!result.ok)
+    if (!result.ok) {
+        ShowKernelMessages({}, result.failure);
         return false;
+    }
     // The allowed heat loss of a class was lowered for the supports; the
     // supports are put back on what the insulation lets through.
     heatFlowForTotal = result.needed.heatFlow;
@@ -198,8 +201,10 @@ bool CVarmeTapModul::calculateClassRequirement(const thermal::Inputs& in)
     }
     givenHeatLoss = requirement.allowedHeatLoss;
     const thermal::ThicknessResult result = thermal::ThicknessForHeatLoss(in, givenHeatLoss, standardThicknesses());
-    if (!result.ok)
+    if (!result.ok) {
+        ShowKernelMessages({}, result.failure);
         return false;
+    }
     drawnThickness_ = result.thickness;
     fillSearchTable(result, result.needed.heatFlow);
     return true;

@@ -2,7 +2,6 @@
 
 #include "Conductivity.h"
 #include "LayerModel.h"
-#include "Messages.h"
 #include "SurfaceBalance.h"
 #include "SurfaceTransfer.h"
 
@@ -214,7 +213,7 @@ HeatFlow TwoLayerHeatFlow(const Inputs& in, float s1, float s2)
     r.interfaceTemp = tint;
     r.rounds = outcome.rounds;
     if (in.layer2.catalogue && r.interfaceTemp > in.layer2.maxTemperature)
-        ShowMessage(interfaceAboveMaximum);
+        r.notices.Raise(interfaceAboveMaximum);
     return r;
 }
 

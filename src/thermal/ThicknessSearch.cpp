@@ -62,7 +62,6 @@ bool StartUsable(float s)
 
 ThicknessResult Fail(ThicknessResult result, int failure)
 {
-    ShowMessage(failure);
     result.ok = false;
     result.failure = failure;
     return result;
