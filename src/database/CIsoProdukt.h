@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CIsoTykkelse.h"
-#include "ObjectKind.h"
+#include "thermal/Choices.h"
 #include "doc/ItemList.h"
 
 #include <array>

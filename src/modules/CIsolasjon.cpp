@@ -4,7 +4,7 @@
 
 #include "CatalogueLinks.h"
 #include "RecordChecks.h"
-#include "database/ObjectKind.h"
+#include "thermal/Choices.h"
 #include "doc/StringTable.h"
 #include "platform/Services.h"
 
