@@ -55,10 +55,10 @@ float CVarmeTapModul::InsulatedEmissivity() const
 thermal::Inputs CVarmeTapModul::ThermalInputs() const
 {
     thermal::Inputs in;
-    in.objectKind = objectKind;
+    in.objectKind = ObjectKind(objectKind);
     in.mediumTemp = mediumTemp;
     in.ambientTemp = ambientTemp;
-    in.diameter = (objectKind == thermal::kind::pipe ? pipeOuterDiameter : diameter) / 1000.0f;
+    in.diameter = (in.objectKind == ObjectKind::Pipe ? pipeOuterDiameter : diameter) / 1000.0f;
     in.height = height / 1000.0f;
     in.width = width / 1000.0f;
     in.layer1 = LayerProductOf(layer1);
@@ -68,17 +68,19 @@ thermal::Inputs CVarmeTapModul::ThermalInputs() const
         in.wall.conductivity0 = material->conductivityAtZero;
         in.wall.slope = material->temperatureCoefficient;
     }
-    in.surface.surroundings = surroundings;
+    in.surface.surroundings = Surroundings(surroundings);
     in.surface.orientation = orientation;
     in.surface.windSpeed = windSpeed;
     in.surface.givenCoefficient = givenCoefficient;
     in.surface.emissivity = InsulatedEmissivity();
     in.surface.bareEmissivity = bareEmissivity;
-    if (thermal::IsDuct(objectKind)) {
+    if (IsDuct(in.objectKind)) {
         // Air given as a velocity passes the opening the inside insulation
         // leaves; only a given thickness fixes that opening.
-        const float inside = objectKind == thermal::kind::ductInside && criterion == 0 ? layer1.Thickness() : 0.0f;
-        in.flow = thermal::VolumeFlow(flowUnit, flow, thermal::FlowArea(objectKind, diameter, height, width, inside));
+        const float inside =
+            in.objectKind == ObjectKind::RectangularDuctInside && criterion == 0 ? layer1.Thickness() : 0.0f;
+        in.flow = thermal::VolumeFlow(FlowUnit(flowUnit), flow,
+                                      thermal::FlowArea(in.objectKind, diameter, height, width, inside));
     }
     in.supports = supports;
     return in;
@@ -126,7 +128,7 @@ bool CVarmeTapModul::inputUsable(const thermal::Inputs& in) const
         platform::prompter().Tell(LoadString(noProductMessage));
         return false;
     }
-    if (criterion == 0 && objectKind == thermal::kind::ductInside) {
+    if (criterion == 0 && in.objectKind == ObjectKind::RectangularDuctInside) {
         const float t = layer1.Thickness() + (twoLayerCase ? layer2.Thickness() : 0.0f);
         if (width <= 2.0f * t || 2.0f * t >= height) {
             ShowKernelMessages({}, thermal::insulationFillsDuct);
@@ -168,9 +170,9 @@ bool CVarmeTapModul::calculateSearch(const thermal::Inputs& in)
         result = thermal::ThicknessForSurfaceTemperature(in, givenSurfaceTemp, standardThicknesses());
     } else {
         if (criterion == 3) {
-            const float D = thermal::EquivalentDiameter(objectKind, pipeOuterDiameter, diameter, height, width);
-            givenHeatLoss = thermal::ClassHeatLoss(givenClass, objectKind, D, mediumTemp, ambientTemp, supports,
-                                                   surroundings);
+            const float D = thermal::EquivalentDiameter(in.objectKind, pipeOuterDiameter, diameter, height, width);
+            givenHeatLoss = thermal::ClassHeatLoss(givenClass, in.objectKind, D, mediumTemp, ambientTemp, supports,
+                                                   in.surface.surroundings);
         }
         result = thermal::ThicknessForHeatLoss(in, givenHeatLoss, standardThicknesses());
     }
@@ -190,9 +192,9 @@ bool CVarmeTapModul::calculateSearch(const thermal::Inputs& in)
 
 bool CVarmeTapModul::calculateClassRequirement(const thermal::Inputs& in)
 {
-    const float D = thermal::EquivalentDiameter(objectKind, pipeOuterDiameter, diameter, height, width);
+    const float D = thermal::EquivalentDiameter(in.objectKind, pipeOuterDiameter, diameter, height, width);
     const thermal::ClassRequirement requirement =
-        thermal::RequiredClassHeatLoss(objectKind, D, mediumTemp, ambientTemp, operatingHours, spillFactor);
+        thermal::RequiredClassHeatLoss(in.objectKind, D, mediumTemp, ambientTemp, operatingHours, spillFactor);
     computedClass = requirement.insulationClass;
     if (computedClass == 0) {
         drawnThickness_ = 0;
@@ -212,16 +214,17 @@ bool CVarmeTapModul::calculateClassRequirement(const thermal::Inputs& in)
 
 void CVarmeTapModul::showResults()
 {
-    const bool drawn = objectKind == thermal::kind::pipe || objectKind == thermal::kind::circularDuct
-        || objectKind == thermal::kind::ductOutside;
+    const ObjectKind kind = ObjectKind(objectKind);
+    const bool drawn =
+        kind == ObjectKind::Pipe || kind == ObjectKind::CircularDuct || kind == ObjectKind::RectangularDuctOutside;
     if (drawn) {
         const float s = drawnThickness_;
-        if (objectKind == thermal::kind::ductOutside)
+        if (kind == ObjectKind::RectangularDuctOutside)
             drawing.SetDimensions(CInsulationSpace::rectangularDuct, 0.0f, width / 1000.0f + 2.0f * s,
                                   height / 1000.0f + 2.0f * s);
         else
             drawing.SetDimensions(objectKind,
-                                  (objectKind == thermal::kind::pipe ? pipeOuterDiameter : diameter) / 1000.0f
+                                  (kind == ObjectKind::Pipe ? pipeOuterDiameter : diameter) / 1000.0f
                                       + 2.0f * s,
                                   0.0f, 0.0f);
     }

@@ -563,7 +563,7 @@ void CVarmetapDlg::onFlowUnitChanged(int unit)
     const float value = flow_->text().trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toFloat(&ok);
     if (!ok)
         return;
-    const float area = thermal::FlowArea(kinds_->checkedId(), fieldValue(diameter_, values_.diameter),
+    const float area = thermal::FlowArea(ObjectKind(kinds_->checkedId()), fieldValue(diameter_, values_.diameter),
                                          fieldValue(height_, values_.height), fieldValue(width_, values_.width),
                                          innerInsulationThickness());
     // Without a free area a speed says nothing about the volume; the value stays.

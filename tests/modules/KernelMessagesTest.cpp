@@ -22,7 +22,7 @@ namespace {
 thermal::Inputs TwoLayerPipe(float layer2Maximum)
 {
     thermal::Inputs in;
-    in.objectKind = thermal::kind::pipe;
+    in.objectKind = ObjectKind::Pipe;
     in.mediumTemp = 80.0f;
     in.ambientTemp = 20.0f;
     in.diameter = 0.0603f;
@@ -31,7 +31,7 @@ thermal::Inputs TwoLayerPipe(float layer2Maximum)
     in.layer2.conductivity = {0.0f, 0.0f, 0.0f, 0.035f};
     in.layer2.catalogue = true;
     in.layer2.maxTemperature = layer2Maximum;
-    in.surface.surroundings = 2;
+    in.surface.surroundings = Surroundings::GivenCoefficient;
     in.surface.givenCoefficient = 8.0f;
     return in;
 }
@@ -62,7 +62,7 @@ TEST(KernelMessages, EachShownOnceForTheWholeRun)
     // A run that then fails: its notices first, then the failure that ended it.
     prompter.Clear();
     thermal::Inputs wall = TwoLayerPipe(45.0f);
-    wall.objectKind = thermal::kind::surfaceOutside;
+    wall.objectKind = ObjectKind::SurfaceOutside;
     wall.height = 1.0f;
     const thermal::ThicknessResult search = thermal::ThicknessForHeatLoss(wall, 1.0f);
     ASSERT_FALSE(search.ok);
