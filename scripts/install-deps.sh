@@ -4,7 +4,7 @@
 #   scripts/install-deps.sh --ci     also clang for the fuzzer
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-liberation poppler-utils)
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev nlohmann-json3-dev fonts-liberation poppler-utils)
 if [ "${1:-}" = "--ci" ]; then
     packages+=(clang libclang-rt-14-dev)
 fi

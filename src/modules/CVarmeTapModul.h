@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CIsolasjon.h"
 #include "CTilleggsutstyr.h"
+#include "HeatLossInput.h"
 #include "PipeSelection.h"
 #include "database/CMantling.h"
 #include "doc/CVekModul.h"
@@ -12,8 +12,9 @@
 #include "thermal/LayeredHeatFlow.h"
 #include "thermal/ThicknessSearch.h"
 
-// The module for heat loss.
-class CVarmeTapModul : public CVekModul {
+// The module for heat loss. Its input is a HeatLossInput; the fittings and
+// the catalogue items it uses are its own.
+class CVarmeTapModul : public CVekModul, public HeatLossInput {
     TEKVAR_DECLARE_CLASS(CVarmeTapModul)
 
 public:
@@ -55,42 +56,7 @@ public:
     // objects insulated inside.
     bool UsesInsideOuterList() const { return objectKind == 3 || objectKind == 5; }
 
-    int criterion = 0;
-    int objectKind = 0;
-    float mediumTemp = 50.0f;       // °C
-    float ambientTemp = 20.0f;      // °C
-    float givenSurfaceTemp = 30.0f; // °C
-    float diameter = 50.0f;         // mm
-    float width = 200.0f;           // mm
-    float height = 200.0f;          // mm
-    float length = 20.0f;           // m
-    float area = 10.0f;             // m²
-    bool twoLayers = false;
-    CIsolasjon layer1{0, true};
-    CIsolasjon layer2{0, true};
-    int surroundings = 0;
-    float windSpeed = 2.0f;         // m/s
-    float givenCoefficient = 5.0f;  // W/m²K
-    bool emissivityTyped = false;
-    float typedEmissivity = 0.94f;
-    bool innerCladdingUsed = false;
-    bool fittingsUsed = false;
     ItemList<CTilleggsutstyr> fittings;
-    float operatingHours = 8760.0f; // h/year
-    float energyPrice = 60.0f;      // öre/kWh
-    bool energyCalc = false;
-    float givenHeatLoss = 10.0f;    // W/m or W/m²
-    float co2Factor = 750.0f;       // g/kWh
-    int flowUnit = 0;
-    float flow = 10.0f;
-    int orientation = 0;
-    bool supports = false;
-    float bareEmissivity = 0.5f;
-    float spillFactor = 1.0f;
-    int givenClass = 5;
-    bool ownDimension = false;
-    float pipeOuterDiameter = 32.0f; // mm
-    float pipeWall = 2.0f;           // mm
     int computedClass = 0;           // found by criterion 4; a result, never stored
 
     // The result page's items; rebuilt by every calculation, never stored.
@@ -105,7 +71,8 @@ private:
     void readFlowFields(CArchive& ar, std::uint16_t version);
 
     // CVarmeTapModulCalc.cpp: the criteria.
-    bool inputUsable(const thermal::Inputs& in) const;
+    // The dialog's checks on what the module holds; shows a refusal's message.
+    bool inputUsable() const;
     bool calculateGivenThickness(const thermal::Inputs& in);
     bool calculateSearch(const thermal::Inputs& in);
     bool calculateClassRequirement(const thermal::Inputs& in);

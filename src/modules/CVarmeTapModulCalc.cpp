@@ -14,9 +14,6 @@
 
 namespace {
 
-constexpr int noProductMessage = 62535;
-constexpr int tooSmallDifferenceMessage = 62526;
-
 thermal::LayerProduct LayerProductOf(const CIsolasjon& layer)
 {
     thermal::LayerProduct product;
@@ -74,22 +71,16 @@ thermal::Inputs CVarmeTapModul::ThermalInputs() const
     in.surface.givenCoefficient = givenCoefficient;
     in.surface.emissivity = InsulatedEmissivity();
     in.surface.bareEmissivity = bareEmissivity;
-    if (IsDuct(in.objectKind)) {
-        // Air given as a velocity passes the opening the inside insulation
-        // leaves; only a given thickness fixes that opening.
-        const float inside =
-            in.objectKind == ObjectKind::RectangularDuctInside && criterion == 0 ? layer1.Thickness() : 0.0f;
-        in.flow = thermal::VolumeFlow(FlowUnit(flowUnit), flow,
-                                      thermal::FlowArea(in.objectKind, diameter, height, width, inside));
-    }
+    if (IsDuct(in.objectKind))
+        in.flow = VolumeFlow();
     in.supports = supports;
     return in;
 }
 
 bool CVarmeTapModul::Calculate()
 {
+    bool ok = inputUsable();
     const thermal::Inputs in = ThermalInputs();
-    bool ok = inputUsable(in);
     if (ok) {
         switch (criterion) {
         case 0:
@@ -114,28 +105,17 @@ bool CVarmeTapModul::Calculate()
     return true;
 }
 
-// The dialog refuses all of these, but a document may come from elsewhere or
-// have lost its product to a database edit: refuse them here too, with the
-// dialog's messages, rather than show numbers that mean nothing.
-bool CVarmeTapModul::inputUsable(const thermal::Inputs& in) const
+// A document may come from elsewhere or have lost its product to a database
+// edit: it is checked as the dialog checks, and refused with the dialog's
+// message rather than shown as numbers that mean nothing.
+bool CVarmeTapModul::inputUsable() const
 {
-    if (std::fabs(in.mediumTemp - in.ambientTemp) < 0.1f) {
-        platform::prompter().Tell(LoadString(tooSmallDifferenceMessage));
-        return false;
-    }
-    const bool twoLayerCase = criterion == 0 && twoLayers;
-    if (!layer1.HasProduct() || (twoLayerCase && !layer2.HasProduct())) {
-        platform::prompter().Tell(LoadString(noProductMessage));
-        return false;
-    }
-    if (criterion == 0 && in.objectKind == ObjectKind::RectangularDuctInside) {
-        const float t = layer1.Thickness() + (twoLayerCase ? layer2.Thickness() : 0.0f);
-        if (width <= 2.0f * t || 2.0f * t >= height) {
-            ShowKernelMessages({}, thermal::insulationFillsDuct);
-            return false;
-        }
-    }
-    return true;
+    InputCheck check;
+    if (ExchangeAll(check, heatLossFields::all, static_cast<const HeatLossInput&>(*this)) &&
+        CheckHeatLossInput(*this, outerCladding_ != nullptr, check))
+        return true;
+    platform::prompter().Tell(check.Message());
+    return false;
 }
 
 bool CVarmeTapModul::calculateGivenThickness(const thermal::Inputs& in)

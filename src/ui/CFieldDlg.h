@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CItemDlg.h"
+#include "FieldRows.h"
 
 class QGridLayout;
 class QLabel;
@@ -27,6 +28,3 @@ protected:
     // A check with the field's name in the message ("Värdet för höjden …").
     bool CheckNamed(QWidget* field, const std::string& name, float value, float min, float max);
 };
-
-// The value in a printf format, as the fields show it.
-QString FormatNumber(const char* format, float value);

@@ -1,5 +1,7 @@
 #include "CIsoProduktDlg.h"
 
+#include "FieldRows.h"
+
 #include "CIsoTykkelseDlg.h"
 #include "CKoeffBeregningDlg.h"
 #include "QtText.h"
@@ -200,10 +202,10 @@ void CIsoProduktDlg::OnCalculateCoefficients()
     // The fields as they stand seed the points; what cannot be read keeps
     // the value shown before.
     float value = 0.0f;
-    if (ProductFields::Parse(maxTemperature_->text(), value))
+    if (ParseNumber(maxTemperature_->text(), value))
         shownMaxTemperature_ = value;
     for (std::size_t i = 0; i < 4; ++i)
-        if (ProductFields::Parse(coefficients_[i]->text(), value))
+        if (ParseNumber(coefficients_[i]->text(), value))
             shownCoefficients_[i] = value;
 
     CKoeffBeregningDlg dialog(this);

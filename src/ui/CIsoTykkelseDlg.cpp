@@ -1,5 +1,7 @@
 #include "CIsoTykkelseDlg.h"
 
+#include "FieldRows.h"
+
 #include "QtText.h"
 #include "doc/ItemChecks.h"
 #include "doc/StringTable.h"
@@ -36,21 +38,6 @@ void focusField(QLineEdit* field)
 
 namespace ProductFields {
 
-bool Parse(const QString& text, float& value)
-{
-    const std::string number = ToStdString(text.trimmed().replace(QLatin1Char(','), QLatin1Char('.')));
-    // strtof would also take "inf", "nan" and hexadecimal numbers.
-    if (number.empty() || number.find_first_not_of("0123456789.+-eE") != std::string::npos)
-        return false;
-    char* end = nullptr;
-    errno = 0;
-    const float parsed = std::strtof(number.c_str(), &end);
-    if (end != number.c_str() + number.size() || errno == ERANGE || !std::isfinite(parsed))
-        return false;
-    value = parsed;
-    return true;
-}
-
 QString Show(float value)
 {
     return ToQString(Sprintf("%.6g", double(value)));
@@ -59,7 +46,7 @@ QString Show(float value)
 bool Read(QLineEdit* field, float min, float max, float& value)
 {
     float number = 0.0f;
-    if (!Parse(field->text(), number)) {
+    if (!ParseNumber(field->text(), number)) {
         platform::prompter().Tell(LoadString(notANumberId));
         focusField(field);
         return false;
@@ -77,7 +64,7 @@ bool Read(QLineEdit* field, float min, float max, float& value)
 void TakeTyped(const QLineEdit* field, float min, float max, float& value)
 {
     float number = 0.0f;
-    if (Parse(field->text(), number) && number >= min && number <= max)
+    if (ParseNumber(field->text(), number) && number >= min && number <= max)
         value = number;
 }
 

@@ -98,8 +98,6 @@ private:
 // with the focus on the field.
 namespace ProductFields {
 
-// The number in the text, with a decimal point or comma; false for anything else.
-bool Parse(const QString& text, float& value);
 // The number shown as the program shows a float in a field.
 QString Show(float value);
 bool Read(QLineEdit* field, float min, float max, float& value);

@@ -1,5 +1,7 @@
 #include "CIsolasjonDlg.h"
 
+#include "FieldRows.h"
+
 #include "QtText.h"
 #include "database/CDataBase.h"
 #include "database/CEgendefDatabase.h"
@@ -174,9 +176,8 @@ void CIsolasjonDlg::updateStates()
 
 float CIsolasjonDlg::typedThickness(const QComboBox* box, float otherwise)
 {
-    bool ok = false;
-    const float value = box->currentText().trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toFloat(&ok);
-    return ok ? value : otherwise;
+    float value = otherwise;
+    return ParseNumber(box->currentText(), value) ? value : otherwise;
 }
 
 bool CIsolasjonDlg::Validate()

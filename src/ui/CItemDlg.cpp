@@ -1,5 +1,6 @@
 #include "CItemDlg.h"
 
+#include "FieldRows.h"
 #include "QtText.h"
 #include "doc/ItemChecks.h"
 #include "doc/StringTable.h"
@@ -10,14 +11,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <cerrno>
-#include <cmath>
-#include <cstdlib>
 
 namespace {
 
 constexpr int helpFailedId = 61703;
-constexpr int notANumberId = 61713;
 
 } // namespace
 
@@ -76,21 +73,10 @@ bool CItemDlg::CheckRange(QWidget* field, int fieldNameId, float value, float mi
 
 bool CItemDlg::ReadNumber(QLineEdit* field, float& value)
 {
-    // Swedish users type a decimal comma; the C locale only reads a point.
-    std::string text = ToStdString(field->text().trimmed().replace(QLatin1Char(','), QLatin1Char('.')));
-    // strtof would also take "inf", "nan" and hexadecimal numbers.
-    const bool plainDecimal = text.find_first_not_of("0123456789.+-eE") == std::string::npos;
-    char* end = nullptr;
-    errno = 0;
-    const float number = std::strtof(text.c_str(), &end);
-    if (text.empty() || !plainDecimal || end != text.c_str() + text.size() || errno == ERANGE ||
-        !std::isfinite(number)) {
-        platform::prompter().Tell(LoadString(notANumberId));
-        refuse(field);
-        return false;
-    }
-    value = number;
-    return true;
+    if (ParseNumber(field->text(), value))
+        return true;
+    RefuseNumber(field);
+    return false;
 }
 
 void CItemDlg::keyPressEvent(QKeyEvent* event)

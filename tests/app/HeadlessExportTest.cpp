@@ -1,3 +1,4 @@
+#include "ScopedWorkingFolder.h"
 #include "app/HeadlessExport.h"
 #include "database/CDataBase.h"
 #include "doc/Codepage.h"
@@ -88,8 +89,7 @@ TEST_F(HeadlessExport, FailuresExitNonZeroWithAMessage)
 TEST_F(HeadlessExport, AMissingCatalogueValueTakesTheFirstAndSaysSo)
 {
     fs::copy_file(fs::path(TEKVAR_BUILT_DATA) / "tekvar.dat", folder / "tekvar.dat");
-    const fs::path previous = fs::current_path();
-    fs::current_path(folder);
+    ScopedWorkingFolder inFolder(folder);
 
     ASSERT_EQ(run({"--new", "--export", "ny.tkv"}), 0) << errors.str();
     std::string steel;
@@ -112,9 +112,7 @@ TEST_F(HeadlessExport, AMissingCatalogueValueTakesTheFirstAndSaysSo)
     text.replace(at, stored.size(), renamed);
     std::ofstream("bytt.tkv", std::ios::binary) << text;
 
-    const int status = run({"--export", "kopia.tkv", "bytt.tkv"});
-    fs::current_path(previous);
-    ASSERT_EQ(status, 0) << errors.str();
+    ASSERT_EQ(run({"--export", "kopia.tkv", "bytt.tkv"}), 0) << errors.str();
     EXPECT_NE(errors.str().find("Rörtypen " + Cp1252ToUtf8(renamed) + " är borttagen"), std::string::npos) << errors.str();
     EXPECT_NE(errors.str().find("(" + steel + ")"), std::string::npos) << errors.str();
     EXPECT_EQ(bytes(folder / "kopia.tkv"), original);

@@ -1,3 +1,4 @@
+#include "ScopedWorkingFolder.h"
 #include "database/CKlima.h"
 #include "doc/FileIO.h"
 #include "platform/MemorySettings.h"
@@ -156,11 +157,12 @@ TEST_F(Climate, FileRoundTripsByteForByte)
 TEST_F(Climate, DefaultPathIsTheSettingRelativeToTheWorkingFolder)
 {
     write("tekvar.ort", twoLocations);
-    const fs::path previous = fs::current_path();
-    fs::current_path(folder);
     CKlima climate;
-    const bool loaded = climate.Load();
-    fs::current_path(previous);
+    bool loaded = false;
+    {
+        ScopedWorkingFolder inFolder(folder);
+        loaded = climate.Load();
+    }
 
     EXPECT_TRUE(loaded);
     EXPECT_EQ(climate.filePath, "tekvar.ort");

@@ -1,3 +1,4 @@
+#include "ScopedWorkingFolder.h"
 #include "database/CKostnad.h"
 #include "doc/FileIO.h"
 #include "platform/MemorySettings.h"
@@ -141,11 +142,11 @@ TEST_F(Cost, FileRoundTripsByteForByte)
 TEST_F(Cost, MissingDamagedOrUnwritableFileShowsTheOneMessage)
 {
     // The default name when the setting is absent.
-    const fs::path previous = fs::current_path();
-    fs::current_path(folder);
     CKostnad costs;
-    EXPECT_FALSE(costs.Load());
-    fs::current_path(previous);
+    {
+        ScopedWorkingFolder inFolder(folder);
+        EXPECT_FALSE(costs.Load());
+    }
     EXPECT_EQ(costs.path, "tekvar.cst");
     EXPECT_EQ(prompter.Texts(), std::vector<std::string>{message("tekvar.cst")});
     EXPECT_TRUE(costs.entries.empty());

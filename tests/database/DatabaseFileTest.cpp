@@ -1,3 +1,4 @@
+#include "ScopedWorkingFolder.h"
 #include "CatalogueRecords.h"
 #include "database/CDataBase.h"
 #include "database/CEgendefDatabase.h"
@@ -136,13 +137,15 @@ TEST_F(DatabaseFile, EgendefDatIsOneObjectListAndRoundTripsByteForByte)
 
 TEST_F(DatabaseFile, MissingFilesWithTheDefaultSetting)
 {
-    const fs::path previous = fs::current_path();
-    fs::current_path(folder);
     CDataBase database;
     CEgendefDatabase user;
-    const bool databaseRead = database.Load();
-    const bool userRead = user.Load();
-    fs::current_path(previous);
+    bool databaseRead = false;
+    bool userRead = false;
+    {
+        ScopedWorkingFolder inFolder(folder);
+        databaseRead = database.Load();
+        userRead = user.Load();
+    }
 
     EXPECT_FALSE(databaseRead);
     EXPECT_FALSE(userRead);

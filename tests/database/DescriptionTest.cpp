@@ -1,3 +1,4 @@
+#include "ScopedWorkingFolder.h"
 #include "database/CProduktBeskrivelse.h"
 #include "doc/FileIO.h"
 #include "platform/MemorySettings.h"
@@ -242,11 +243,12 @@ TEST_F(Descriptions, MissingFileIsNeitherReadNorCreated)
     // The default name, relative to the working folder.
     prompter.Clear();
     write("tekvar.ama", numberedRecords());
-    const fs::path previous = fs::current_path();
-    fs::current_path(folder);
     settings = platform::MemorySettings();
-    const bool loaded = descriptions.Load();
-    fs::current_path(previous);
+    bool loaded = false;
+    {
+        ScopedWorkingFolder inFolder(folder);
+        loaded = descriptions.Load();
+    }
     EXPECT_TRUE(loaded);
     EXPECT_EQ(descriptions.filePath, "tekvar.ama");
     EXPECT_EQ(descriptions.texts[3].heading, "H3");

@@ -405,6 +405,8 @@ TEST_F(HeatLossCalculation, SupportsFactorOnlyForPipesAndDuctsOutside)
     CVarmeTapModul m;
     Setup(m, 0);
     m.surroundings = 1;
+    // Outdoors the radiation counts, so the surface needs an emissivity.
+    m.emissivityTyped = true;
     ASSERT_TRUE(m.Calculate());
     const double without = Number(Cell(m.resultTable, 62315));
     m.supports = true;

@@ -6,7 +6,7 @@
 #include "DataError.h"
 #include "FieldReader.h"
 #include "ItemJson.h"
-#include "JsonReader.h"
+#include "JsonText.h"
 #include "SourceFiles.h"
 #include "SourceNotes.h"
 
@@ -66,46 +66,81 @@ const std::string oneLocation = R"({"title": "t", "items": [{"name": "Kiruna", "
 
 } // namespace
 
-TEST(JsonReaderTest, ParsesValuesKeepsNumberTextsAndNamesWhereItFails)
+TEST(JsonTextTest, ParsesValuesAndSaysWhereASourceIsBroken)
 {
-    const JsonValue value = JsonReader::Parse(
-        "\xEF\xBB\xBF{\"a\": [1, -0.5e-3, true, null],\n \"b\": \"x\\ty\\u00e5\\ud83d\\ude00\"}", "t.json");
-    ASSERT_TRUE(value.IsObject());
-    const JsonValue* a = value.Find("a");
-    ASSERT_TRUE(a && a->IsArray());
-    ASSERT_EQ(a->elements().size(), 4u);
-    EXPECT_EQ(a->elements()[1].text(), "-0.5e-3");
-    EXPECT_TRUE(a->elements()[2].boolean());
-    EXPECT_EQ(value.Find("b")->text(), "x\ty\xC3\xA5\xF0\x9F\x98\x80");
-    EXPECT_EQ(value.Find("b")->line, 2);
+    std::vector<int> itemLines;
+    const Json value = JsonText::Parse("\xEF\xBB\xBF{\"a\": [1, -0.5e-3, true, null],\n"
+                                       " \"b\": \"x\\ty\\u00e5\\ud83d\\ude00\",\n"
+                                       " \"items\": [{\"items\": [1, 2]},\n\n   {\"c\": 2}, \"x\"\n ]}",
+                                       "t.json", &itemLines);
+    ASSERT_TRUE(value.is_object());
+    const Json* a = JsonText::Find(value, "a");
+    ASSERT_TRUE(a && a->is_array());
+    ASSERT_EQ(a->size(), 4u);
+    EXPECT_EQ(a->at(1).get<double>(), double(-0.5e-3f));
+    EXPECT_TRUE(a->at(2).get<bool>());
+    EXPECT_EQ(value.at("b"), "x\ty\xC3\xA5\xF0\x9F\x98\x80");
+    EXPECT_EQ(value.begin().key(), "a");
+    // Only the document's own list counts, not one inside an item.
+    EXPECT_EQ(itemLines, (std::vector<int>{3, 5, 5}));
 
-    EXPECT_EQ(errorOf([] { JsonReader::Parse("{\"a\": 1,\n  \"a\": 2}", "f.json"); }),
-              "f.json:2:3: the key \"a\" is given twice");
-    EXPECT_EQ(errorOf([] { JsonReader::Parse("[1, 2", "f.json"); }), "f.json:1:6: the text ends before the list is closed");
-    EXPECT_EQ(errorOf([] { JsonReader::Parse("[01]", "f.json"); }), "f.json:1:3: ',' or ']' expected");
-    EXPECT_EQ(errorOf([] { JsonReader::Parse("{} x", "f.json"); }), "f.json:1:4: text after the end of the value");
-    EXPECT_EQ(errorOf([] { JsonReader::Parse("\"\\ud800\"", "f.json"); }), "f.json:1:8: a lone surrogate in a \\u escape");
-    EXPECT_NE(errorOf([] { JsonReader::Parse(std::string(100, '[') + std::string(100, ']'), "f.json"); }).find("nested"),
+    auto parseError = [](const std::string& text) { return errorOf([&] { JsonText::Parse(text, "f.json"); }); };
+    EXPECT_EQ(parseError("{\"a\": 1,\n  \"a\": 2}"), "f.json:2:3: the key \"a\" is given twice");
+    EXPECT_EQ(parseError("{\"a\\\\\": 1, \"a\\\\\": 2}"), "f.json:1:12: the key \"a\\\" is given twice");
+    EXPECT_EQ(parseError("[1, 2"),
+              "f.json:1:6: syntax error while parsing array - unexpected end of input; expected ']'");
+    EXPECT_EQ(parseError("{\"items\": [\n  {\"a\": 1}\n  {\"b\": 2}]}"),
+              "f.json:3:3: syntax error while parsing array - unexpected '{'; expected ']'");
+    EXPECT_EQ(parseError("[01]"),
+              "f.json:1:2: syntax error while parsing array - unexpected number literal; expected ']'");
+    // nlohmann's "last read" goes back to its last text or number.
+    EXPECT_EQ(parseError("{} x"), "f.json:1:4: syntax error while parsing value - invalid literal; last read: '{} x'; "
+                                  "expected end of input");
+    EXPECT_EQ(parseError("[1e400]"), "f.json:1:2: number overflow parsing '1e400'");
+    EXPECT_NE(parseError(std::string(100, '[') + std::string(100, ']')).find("f.json:1:65: values nested too deeply"),
               std::string::npos);
 }
 
-TEST(JsonValueTest, FloatsGoThroughTextUnchangedAndTextsThroughEscapes)
+TEST(JsonTextTest, FloatsGoThroughTextUnchangedAndDocumentsKeepTheirLayout)
 {
     for (const float value : {0.1f, 1.51e-9f, 0.034f, -0.0f, 1e-45f, std::numeric_limits<float>::max(), 999.8f,
-                              -4.721226e-12f, 16777217.0f}) {
-        const JsonValue json = JsonReader::Parse(JsonValue::Number(value).Write(), "t");
+                              -4.721226e-12f, 16777217.0f, 120.0f}) {
+        const Json json = JsonText::Parse(JsonText::Write(JsonText::Number(value)), "t");
         EXPECT_TRUE(sameBits(FieldReader::ToFloat(json, "t"), value)) << value;
     }
-    EXPECT_EQ(JsonValue::Number(0.034f).text(), "0.034");
-    EXPECT_TRUE(std::isnan(FieldReader::ToFloat(JsonValue::Number(std::nanf("")), "t")));
-    EXPECT_EQ(FieldReader::ToFloat(JsonValue::Number(-INFINITY), "t"), -INFINITY);
-    EXPECT_EQ(errorOf([] { FieldReader::ToFloat(JsonValue::NumberText("1e39"), "x"); }),
-              "x: 1e39 does not fit a 32-bit float");
+    EXPECT_EQ(JsonText::Write(JsonText::Number(0.034f)), "0.034\n");
+    EXPECT_EQ(JsonText::Write(JsonText::Number(120.0f)), "120\n");
+    EXPECT_EQ(JsonText::Write(JsonText::Number(-0.0f)), "-0.0\n"); // "-0" would read back as the integer 0
+    EXPECT_TRUE(std::isnan(FieldReader::ToFloat(JsonText::Number(std::nanf("")), "t")));
+    EXPECT_EQ(FieldReader::ToFloat(JsonText::Number(-INFINITY), "t"), -INFINITY);
+    // Just above the midpoint of 1 and the next float: the double nearest
+    // the text is the midpoint itself, which would round down to 1.
+    EXPECT_EQ(FieldReader::ToFloat(JsonText::Parse("1.0000000596046447753906251", "t"), "t"),
+              std::nextafter(1.0f, 2.0f));
+    EXPECT_EQ(errorOf([] { FieldReader::ToFloat(JsonText::Parse("1e39", "t"), "x"); }),
+              "x: 1e+39 does not fit a 32-bit float");
+    EXPECT_EQ(errorOf([] { FieldReader::ToFloat(JsonText::Parse("-1e-50", "t"), "x"); }),
+              "x: -1e-50 does not fit a 32-bit float");
 
-    JsonValue object = JsonValue::Object();
-    object.Add("body", JsonValue::String("rad 1\r\nrad \"2\"\t\\ \x01"));
-    const JsonValue back = JsonReader::Parse(object.Write(), "t");
-    EXPECT_EQ(back.Find("body")->text(), "rad 1\r\nrad \"2\"\t\\ \x01");
+    Json object = Json::object();
+    object["body"] = "rad 1\r\nrad \"2\"\t\\ \x01";
+    object["short"] = Json::array({1, "två", true, nullptr, JsonText::Number(0.5f)});
+    object["long"] = Json::array({std::string(100, 'x'), 2});
+    object["nested"] = Json::array({Json::object({{"z", 1}, {"a", JsonText::Number(1.5e-9f)}}), Json::array()});
+    const std::string text = JsonText::Write(object);
+    EXPECT_EQ(text, "{\n"
+                    "  \"body\": \"rad 1\\r\\nrad \\\"2\\\"\\t\\\\ \\u0001\",\n"
+                    "  \"short\": [1, \"två\", true, null, 0.5],\n"
+                    "  \"long\": [\n"
+                    "    \"" + std::string(100, 'x') + "\",\n"
+                    "    2\n"
+                    "  ],\n"
+                    "  \"nested\": [\n"
+                    "    {\"z\": 1, \"a\": 1.5e-09},\n"
+                    "    []\n"
+                    "  ]\n"
+                    "}\n");
+    EXPECT_EQ(JsonText::Parse(text, "t"), object);
 }
 
 TEST(ConductivityFitTest, InterpolatesThreeOrFourPointsAndFitsMoreByLeastSquares)
@@ -138,7 +173,6 @@ TEST(ConductivityFitTest, InterpolatesThreeOrFourPointsAndFitsMoreByLeastSquares
         [] { ConductivityFit::Fit({{0, 0.04f}, {50, 0.05f}, {100, 0.04f}, {150, 0.05f}, {200, 0.04f}}, "P"); });
     EXPECT_EQ(zigzag.rfind("P: the fitted curve misses a declared conductivity by ", 0), 0u) << zigzag;
     EXPECT_NE(zigzag.find(" % (at most 1 % allowed)"), std::string::npos) << zigzag;
-    EXPECT_EQ(errorOf([] { JsonReader::Parse("[1, 2 3]", "f.json"); }), "f.json:1:7: ',' or ']' expected");
     EXPECT_EQ(errorOf([] { ConductivityFit::Fit({{0, 0.04f}, {50, 0.05f}}, "P"); }),
               "P: at least three declared conductivities are needed for a curve");
     EXPECT_EQ(errorOf([] { ConductivityFit::Fit({{0, 0.04f}, {50, 0.05f}, {50, 0.06f}}, "P"); }),
@@ -149,7 +183,7 @@ TEST(ConductivityFitTest, InterpolatesThreeOrFourPointsAndFitsMoreByLeastSquares
 
 TEST(ItemJsonTest, RefusesMisspeltKeysWrongTypesAndUnstorableTexts)
 {
-    auto parse = [](const std::string& text) { return JsonReader::Parse(text, "t"); };
+    auto parse = [](const std::string& text) { return JsonText::Parse(text, "t"); };
     EXPECT_EQ(errorOf([&] { ItemJson::Liquid(parse(R"({"name": "V", "density": 1, "specificHeat": 2,
         "freezingPoint": 0, "freezingPiont": 1})"), "L"); }),
               "L: unknown key \"freezingPiont\"");
@@ -287,12 +321,12 @@ TEST(BinaryFilesTest, DumpThenBuildGivesBackOddFilesByteForByte)
         EXPECT_EQ(FileBytes(folder / ("bin-" + name) + "/" + name), bytes);
     }
     // What a reviewer reads of it.
-    const JsonValue dumped = SourceFiles::ReadJsonFile(folder / "json-tekvar.dat/claddings-outer.json");
-    const JsonValue& item = dumped.Find("items")->elements().at(0);
-    EXPECT_EQ(item.Find("kind")->text(), "7");
-    EXPECT_EQ(item.Find("colour"), nullptr);
-    const JsonValue costsDump = SourceFiles::ReadJsonFile(folder / "json-tekvar.cst/insulation-costs.json");
-    EXPECT_EQ(costsDump.Find("items")->elements().at(0).Find("displayText")->text(), "");
+    const Json dumped = SourceFiles::ReadJsonFile(folder / "json-tekvar.dat/claddings-outer.json");
+    const Json& item = dumped.at("items").at(0);
+    EXPECT_EQ(item.at("kind"), 7);
+    EXPECT_FALSE(item.contains("colour"));
+    const Json costsDump = SourceFiles::ReadJsonFile(folder / "json-tekvar.cst/insulation-costs.json");
+    EXPECT_EQ(costsDump.at("items").at(0).at("displayText"), "");
 }
 
 TEST(BinaryFilesTest, RecognisesFilesByContentAndRefusesOthers)
@@ -345,6 +379,14 @@ TEST(CommandsTest, RefusesIncompleteSourcesAndWrongCommandLinesWithoutWritingAny
                               ": item 1 (K) at line 1: \"unit\" is missing\n");
     EXPECT_FALSE(std::filesystem::exists(folder / "out"));
 
+    // A source that does not parse is named with the line and column.
+    WriteText(folder / "insulation-costs.json", "{\"items\": [\n  {\"name\": \"K\", \"unit\": \"m\" \"cost\": 1}]}");
+    std::ostringstream broken;
+    EXPECT_EQ(Commands::Build(folder.str(), folder / "out", out, broken), 1);
+    EXPECT_EQ(broken.str(), "tekvar-data: " + (folder / "insulation-costs.json") +
+                                ":2:29: syntax error while parsing object - unexpected string literal; expected '}'\n");
+    EXPECT_FALSE(std::filesystem::exists(folder / "out"));
+
     std::ostringstream err3;
     EXPECT_EQ(Commands::Build(folder / "nothing", folder / "out", out, err3), 1);
     EXPECT_NE(err3.str().find("no such folder"), std::string::npos);
@@ -357,43 +399,46 @@ TEST(CommandsTest, RefusesIncompleteSourcesAndWrongCommandLinesWithoutWritingAny
 
 TEST(SourceNotesTest, KeepsTheReviewersNotesOfItemsThatStillMatch)
 {
-    const JsonValue existing = JsonReader::Parse(R"({"title": "Egen titel", "references": {"k": "c"}, "items": [
+    const Json existing = JsonText::Parse(R"({"title": "Egen titel", "references": {"k": "c"}, "items": [
         {"name": "P", "coefficients": {"a": 0, "b": 0, "c": 0, "d": 0.04}, "source": "s1"},
         {"name": "Q", "declaredConductivity": [{"temperature": 0, "lambda": 0.037},
             {"temperature": 50, "lambda": 0.045}, {"temperature": 100, "lambda": 0.053}], "source": "s2"},
         {"name": "R", "declaredConductivity": [{"temperature": 0, "lambda": 0.037},
             {"temperature": 50, "lambda": 0.045}, {"temperature": 100, "lambda": 0.053}], "note": "n3"},
         {"name": "Borttagen", "source": "s4"}]})",
-                                                 "old");
+                                          "old");
     const auto fit = ConductivityFit::Fit({{0, 0.037f}, {50, 0.045f}, {100, 0.053f}}, "fit");
     auto coefficients = [](float a, float b, float c, float d) {
-        JsonValue k = JsonValue::Object();
-        k.Add("a", JsonValue::Number(a));
-        k.Add("b", JsonValue::Number(b));
-        k.Add("c", JsonValue::Number(c));
-        k.Add("d", JsonValue::Number(d));
-        return k;
+        return Json::object({{"a", JsonText::Number(a)},
+                             {"b", JsonText::Number(b)},
+                             {"c", JsonText::Number(c)},
+                             {"d", JsonText::Number(d)}});
     };
-    JsonValue items = JsonValue::Array();
+    Json items = Json::array();
     for (const char* name : {"Ny", "R", "Q"}) {
-        JsonValue item = JsonValue::Object();
-        item.Add("name", JsonValue::String(name));
+        Json item = Json::object();
+        item["name"] = name;
         // Q keeps the fitted curve; R's curve was edited since.
-        item.Add("coefficients", std::string(name) == "R" ? coefficients(fit.a, fit.b, fit.c, 0.038f)
-                                                          : coefficients(fit.a, fit.b, fit.c, fit.d));
-        items.Append(std::move(item));
+        item["coefficients"] = std::string(name) == "R" ? coefficients(fit.a, fit.b, fit.c, 0.038f)
+                                                        : coefficients(fit.a, fit.b, fit.c, fit.d);
+        item["thicknesses"] = Json::array({20, 30});
+        items.push_back(std::move(item));
     }
-    const JsonValue merged = SourceNotes::Merge(SourceFiles::Document("Dumpad titel", std::move(items)), existing);
-    EXPECT_EQ(merged.Find("title")->text(), "Egen titel");
-    EXPECT_TRUE(merged.Find("references"));
-    const auto& result = merged.Find("items")->elements();
+    const Json merged = SourceNotes::Merge(SourceFiles::Document("Dumpad titel", std::move(items)), existing);
+    EXPECT_EQ(merged.at("title"), "Egen titel");
+    EXPECT_TRUE(merged.contains("references"));
+    const Json& result = merged.at("items");
     ASSERT_EQ(result.size(), 3u);
-    EXPECT_EQ(result[0].Find("source"), nullptr); // a new item has no note yet
-    EXPECT_TRUE(result[1].Find("coefficients"));  // an edited curve shows as coefficients
-    EXPECT_EQ(result[1].Find("declaredConductivity"), nullptr);
-    EXPECT_EQ(result[1].Find("note")->text(), "n3");
-    EXPECT_EQ(result[2].Find("coefficients"), nullptr); // an unchanged one as its declared values
-    EXPECT_EQ(result[2].Find("declaredConductivity")->elements().size(), 3u);
-    EXPECT_EQ(result[2].members()[1].first, "declaredConductivity"); // in the place of the coefficients
-    EXPECT_EQ(result[2].Find("source")->text(), "s2");
+    EXPECT_FALSE(result[0].contains("source")); // a new item has no note yet
+    EXPECT_TRUE(result[1].contains("coefficients")); // an edited curve shows as coefficients
+    EXPECT_FALSE(result[1].contains("declaredConductivity"));
+    EXPECT_EQ(result[1].at("note"), "n3");
+    EXPECT_FALSE(result[2].contains("coefficients")); // an unchanged one as its declared values
+    EXPECT_EQ(result[2].at("declaredConductivity").size(), 3u);
+    std::vector<std::string> keys;
+    for (auto member = result[2].begin(); member != result[2].end(); ++member)
+        keys.push_back(member.key());
+    // In the place of the coefficients, the notes last.
+    EXPECT_EQ(keys, (std::vector<std::string>{"name", "declaredConductivity", "thicknesses", "source"}));
+    EXPECT_EQ(result[2].at("source"), "s2");
 }

@@ -36,14 +36,14 @@ std::vector<std::string> sourceNames()
     return names;
 }
 
-const JsonValue& itemsOf(const JsonValue& document)
+const Json& itemsOf(const Json& document)
 {
-    return *document.Find("items");
+    return document.at("items");
 }
 
-float number(const JsonValue& item, const std::string& key)
+float number(const Json& item, const std::string& key)
 {
-    const JsonValue* value = item.Find(key);
+    const Json* value = JsonText::Find(item, key);
     EXPECT_TRUE(value) << key;
     return value ? FieldReader::ToFloat(*value, key) : NAN;
 }
@@ -51,31 +51,31 @@ float number(const JsonValue& item, const std::string& key)
 // The figures of a source and of its dump agree: every key of the source
 // item is in the dump with the same value (numbers as the floats they make),
 // and the dump has nothing the source lacks except the fitted coefficients.
-void expectSameFigures(const JsonValue& source, const JsonValue& dumped, const std::string& where)
+void expectSameFigures(const Json& source, const Json& dumped, const std::string& where)
 {
-    if (source.IsObject()) {
-        ASSERT_TRUE(dumped.IsObject()) << where;
-        for (const auto& [key, value] : source.members()) {
+    if (source.is_object()) {
+        ASSERT_TRUE(dumped.is_object()) << where;
+        for (auto member = source.begin(); member != source.end(); ++member) {
+            const std::string& key = member.key();
             if (key == "source" || key == "note" || key == "declaredConductivity")
                 continue;
-            const JsonValue* other = dumped.Find(key);
+            const Json* other = JsonText::Find(dumped, key);
             ASSERT_TRUE(other) << where << ": " << key << " lost";
-            expectSameFigures(value, *other, where + "." + key);
+            expectSameFigures(*member, *other, where + "." + key);
         }
-        for (const auto& [key, value] : dumped.members())
-            EXPECT_TRUE(source.Find(key) || (key == "coefficients" && source.Find("declaredConductivity")))
-                << where << ": " << key << " added";
-    } else if (source.IsArray()) {
-        ASSERT_TRUE(dumped.IsArray()) << where;
-        ASSERT_EQ(source.elements().size(), dumped.elements().size()) << where;
-        for (std::size_t i = 0; i < source.elements().size(); ++i)
-            expectSameFigures(source.elements()[i], dumped.elements()[i], where + "[" + std::to_string(i) + "]");
-    } else if (source.IsNumber()) {
+        for (auto member = dumped.begin(); member != dumped.end(); ++member)
+            EXPECT_TRUE(source.contains(member.key()) ||
+                        (member.key() == "coefficients" && source.contains("declaredConductivity")))
+                << where << ": " << member.key() << " added";
+    } else if (source.is_array()) {
+        ASSERT_TRUE(dumped.is_array()) << where;
+        ASSERT_EQ(source.size(), dumped.size()) << where;
+        for (std::size_t i = 0; i < source.size(); ++i)
+            expectSameFigures(source[i], dumped[i], where + "[" + std::to_string(i) + "]");
+    } else if (source.is_number()) {
         EXPECT_EQ(FieldReader::ToFloat(source, where), FieldReader::ToFloat(dumped, where)) << where;
     } else {
-        EXPECT_EQ(source.type(), dumped.type()) << where;
-        EXPECT_EQ(source.text(), dumped.text()) << where;
-        EXPECT_EQ(source.boolean(), dumped.boolean()) << where;
+        EXPECT_EQ(source, dumped) << where;
     }
 }
 
@@ -93,7 +93,7 @@ protected:
     {
         return static_cast<const T&>(*List(list)[i]);
     }
-    static JsonValue Source(const std::string& name) { return SourceFiles::ReadJsonFile(sources + "/" + name); }
+    static Json Source(const std::string& name) { return SourceFiles::ReadJsonFile(sources + "/" + name); }
 
     static DataSet* data;
 };
@@ -160,18 +160,18 @@ TEST_F(ShippedDataTest, ACutOffFileIsRefusedWithAMessageAndWritesNothing)
 
 TEST_F(ShippedDataTest, EveryCurveMeetsItsDeclaredConductivitiesAndStaysSensibleToTheServiceLimit)
 {
-    const JsonValue document = Source(SourceFiles::ListFile(0));
-    const JsonValue& items = itemsOf(document);
-    ASSERT_EQ(items.elements().size(), List(0).size());
+    const Json document = Source(SourceFiles::ListFile(0));
+    const Json& items = itemsOf(document);
+    ASSERT_EQ(items.size(), List(0).size());
     for (std::size_t i = 0; i < List(0).size(); ++i) {
         const auto& product = Item<CIsoProdukt>(0, i);
         SCOPED_TRACE(product.name);
-        const JsonValue* declared = items.elements()[i].Find("declaredConductivity");
+        const Json* declared = JsonText::Find(items[i], "declaredConductivity");
         ASSERT_TRUE(declared) << "every shipped curve comes from declared values";
         bool at10 = false;
         int higher = 0;
         float lowest = 1e9f;
-        for (const JsonValue& point : declared->elements()) {
+        for (const Json& point : *declared) {
             const float t = number(point, "temperature");
             const float lambda = number(point, "lambda");
             EXPECT_LE(std::abs(product.ConductivityAt(t) - lambda) / lambda, 0.01f) << "at " << t << " °C";
@@ -368,11 +368,11 @@ TEST_F(ShippedDataTest, EveryFigureNamesItsSource)
     for (const std::string& name : sourceNames()) {
         if (name == SourceFiles::textsFile)
             continue; // written for the program, no figures
-        const JsonValue document = Source(name);
-        for (const JsonValue& item : itemsOf(document).elements()) {
-            const JsonValue* source = item.Find("source");
-            EXPECT_TRUE(source && source->IsString() && source->text().size() > 20)
-                << name << ": " << item.Find("name")->text();
+        const Json document = Source(name);
+        for (const Json& item : itemsOf(document)) {
+            const Json* source = JsonText::Find(item, "source");
+            EXPECT_TRUE(source && source->is_string() && source->get<std::string>().size() > 20)
+                << name << ": " << item.at("name").get<std::string>();
         }
     }
 }

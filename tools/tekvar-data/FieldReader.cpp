@@ -4,11 +4,12 @@
 #include "doc/Codepage.h"
 
 #include <charconv>
+#include <cmath>
 #include <limits>
 
-FieldReader::FieldReader(const JsonValue& object, std::string context) : object_(object), context_(std::move(context))
+FieldReader::FieldReader(const Json& object, std::string context) : object_(object), context_(std::move(context))
 {
-    if (!object.IsObject())
+    if (!object.is_object())
         Fail("an object {...} expected");
 }
 
@@ -19,43 +20,49 @@ void FieldReader::Fail(const std::string& what) const
 
 bool FieldReader::Has(const std::string& key) const
 {
-    return object_.Find(key) != nullptr;
+    return JsonText::Find(object_, key) != nullptr;
 }
 
-const JsonValue* FieldReader::Optional(const std::string& key)
+const Json* FieldReader::Optional(const std::string& key)
 {
     taken_.insert(key);
-    return object_.Find(key);
+    return JsonText::Find(object_, key);
 }
 
-const JsonValue& FieldReader::Value(const std::string& key)
+const Json& FieldReader::Value(const std::string& key)
 {
-    const JsonValue* value = Optional(key);
+    const Json* value = Optional(key);
     if (!value)
         Fail("\"" + key + "\" is missing");
     return *value;
 }
 
-float FieldReader::ToFloat(const JsonValue& value, const std::string& context)
+float FieldReader::ToFloat(const Json& value, const std::string& context)
 {
-    if (value.IsString()) {
-        if (value.text() == "nan")
+    if (value.is_string()) {
+        const std::string& text = value.get_ref<const std::string&>();
+        if (text == "nan")
             return std::numeric_limits<float>::quiet_NaN();
-        if (value.text() == "inf")
+        if (text == "inf")
             return std::numeric_limits<float>::infinity();
-        if (value.text() == "-inf")
+        if (text == "-inf")
             return -std::numeric_limits<float>::infinity();
     }
-    if (!value.IsNumber())
+    if (value.is_number_unsigned())
+        return float(value.get<std::uint64_t>());
+    if (value.is_number_integer())
+        return float(value.get<std::int64_t>());
+    if (!value.is_number_float())
         throw DataError(context + ": a number expected");
-    float result = 0;
-    const std::string& text = value.text();
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), result);
-    if (error == std::errc::result_out_of_range)
-        throw DataError(context + ": " + text + " does not fit a 32-bit float");
-    if (error != std::errc() || end != text.data() + text.size())
-        throw DataError(context + ": " + text + " is not a number");
-    return result;
+    // The parser turned every number that fits into its float already.
+    const double number = value.get<double>();
+    if (std::isfinite(number) && (std::fabs(number) > std::numeric_limits<float>::max() ||
+                                  (number != 0 && float(number) == 0.0f))) {
+        char text[32];
+        const auto end = std::to_chars(text, text + sizeof text, number).ptr;
+        throw DataError(context + ": " + std::string(text, end) + " does not fit a 32-bit float");
+    }
+    return float(number);
 }
 
 void FieldReader::CheckStorable(const std::string& text, const std::string& context)
@@ -72,17 +79,18 @@ float FieldReader::Float(const std::string& key)
 
 float FieldReader::FloatOr(const std::string& key, float fallback)
 {
-    const JsonValue* value = Optional(key);
+    const Json* value = Optional(key);
     return value ? ToFloat(*value, context_ + ": \"" + key + "\"") : fallback;
 }
 
 std::string FieldReader::Text(const std::string& key)
 {
-    const JsonValue& value = Value(key);
-    if (!value.IsString())
+    const Json& value = Value(key);
+    if (!value.is_string())
         Fail("\"" + key + "\" must be a text");
-    CheckStorable(value.text(), context_ + ": \"" + key + "\"");
-    return value.text();
+    const std::string& text = value.get_ref<const std::string&>();
+    CheckStorable(text, context_ + ": \"" + key + "\"");
+    return text;
 }
 
 std::string FieldReader::TextOr(const std::string& key, const std::string& fallback)
@@ -92,54 +100,52 @@ std::string FieldReader::TextOr(const std::string& key, const std::string& fallb
 
 bool FieldReader::BoolOr(const std::string& key, bool fallback)
 {
-    const JsonValue* value = Optional(key);
+    const Json* value = Optional(key);
     if (!value)
         return fallback;
-    if (!value->IsBool())
+    if (!value->is_boolean())
         Fail("\"" + key + "\" must be true or false");
-    return value->boolean();
+    return value->get<bool>();
 }
 
 int FieldReader::IntOr(const std::string& key, int fallback)
 {
-    const JsonValue* value = Optional(key);
+    const Json* value = Optional(key);
     if (!value)
         return fallback;
-    int result = 0;
-    const std::string& text = value->text();
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), result);
-    if (!value->IsNumber() || error != std::errc() || end != text.data() + text.size() || result < 0 ||
-        result > 0xFFFF)
+    if (!value->is_number_unsigned() || value->get<std::uint64_t>() > 0xFFFF)
         Fail("\"" + key + "\" must be a whole number 0 … 65535");
-    return result;
+    return int(value->get<std::uint64_t>());
 }
 
 std::uint32_t FieldReader::ColourOr(const std::string& key, std::uint32_t fallback)
 {
-    const JsonValue* value = Optional(key);
+    const Json* value = Optional(key);
     if (!value)
         return fallback;
-    const std::string& text = value->text();
     std::uint32_t result = 0;
-    if (value->IsString() && text.size() == 10 && text.compare(0, 2, "0x") == 0) {
-        const auto [end, error] = std::from_chars(text.data() + 2, text.data() + text.size(), result, 16);
-        if (error == std::errc() && end == text.data() + text.size())
-            return result;
+    if (value->is_string()) {
+        const std::string& text = value->get_ref<const std::string&>();
+        if (text.size() == 10 && text.compare(0, 2, "0x") == 0) {
+            const auto [end, error] = std::from_chars(text.data() + 2, text.data() + text.size(), result, 16);
+            if (error == std::errc() && end == text.data() + text.size())
+                return result;
+        }
     }
     Fail("\"" + key + "\" must be a colour written \"0x00BBGGRR\"");
 }
 
-const JsonValue& FieldReader::ArrayOf(const std::string& key)
+const Json& FieldReader::ArrayOf(const std::string& key)
 {
-    const JsonValue& value = Value(key);
-    if (!value.IsArray())
+    const Json& value = Value(key);
+    if (!value.is_array())
         Fail("\"" + key + "\" must be a list [...]");
     return value;
 }
 
 void FieldReader::Finish() const
 {
-    for (const auto& [key, value] : object_.members())
-        if (key != "source" && key != "note" && !taken_.count(key))
-            Fail("unknown key \"" + key + "\"");
+    for (auto member = object_.begin(); member != object_.end(); ++member)
+        if (member.key() != "source" && member.key() != "note" && !taken_.count(member.key()))
+            Fail("unknown key \"" + member.key() + "\"");
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "JsonValue.h"
+#include "JsonText.h"
 
 #include <cstdint>
 #include <set>
@@ -12,11 +12,11 @@
 class FieldReader {
 public:
     // `context` names the object in messages: file, list position, name.
-    FieldReader(const JsonValue& object, std::string context);
+    FieldReader(const Json& object, std::string context);
 
     bool Has(const std::string& key) const;
-    const JsonValue& Value(const std::string& key);
-    const JsonValue* Optional(const std::string& key);
+    const Json& Value(const std::string& key);
+    const Json* Optional(const std::string& key);
 
     float Float(const std::string& key);
     float FloatOr(const std::string& key, float fallback);
@@ -27,7 +27,7 @@ public:
     int IntOr(const std::string& key, int fallback);
     // A 32-bit colour written as "0x00BBGGRR".
     std::uint32_t ColourOr(const std::string& key, std::uint32_t fallback);
-    const JsonValue& ArrayOf(const std::string& key);
+    const Json& ArrayOf(const std::string& key);
 
     // Fails on any key that was not taken.
     void Finish() const;
@@ -36,12 +36,12 @@ public:
     const std::string& context() const { return context_; }
 
     // A float from a JSON number, or from "nan", "inf", "-inf".
-    static float ToFloat(const JsonValue& value, const std::string& context);
+    static float ToFloat(const Json& value, const std::string& context);
     // Texts must survive the files' 8-bit code page unchanged.
     static void CheckStorable(const std::string& text, const std::string& context);
 
 private:
-    const JsonValue& object_;
+    const Json& object_;
     std::string context_;
     std::set<std::string> taken_;
 };

@@ -25,12 +25,12 @@ std::string at(const std::string& context, std::size_t index, const char* what)
     return context + ", " + what + " " + std::to_string(index + 1);
 }
 
-JsonValue start(const CListItem& item)
+Json start(const CListItem& item)
 {
-    JsonValue json = JsonValue::Object();
-    json.Add("name", JsonValue::String(item.name));
+    Json json = Json::object();
+    json["name"] = item.name;
     if (!item.description.empty())
-        json.Add("description", JsonValue::String(item.description));
+        json["description"] = item.description;
     return json;
 }
 
@@ -41,62 +41,62 @@ void takeName(FieldReader& fields, CListItem& item)
 }
 
 // A size whose name is its "%.1f" text is written as the bare number.
-JsonValue sizeOrNamed(const std::string& name, float size, const char* sizeKey)
+Json sizeOrNamed(const std::string& name, float size, const char* sizeKey)
 {
     if (name == Sprintf("%.1f", double(size)))
-        return JsonValue::Number(size);
-    JsonValue json = JsonValue::Object();
-    json.Add("name", JsonValue::String(name));
-    json.Add(sizeKey, JsonValue::Number(size));
+        return JsonText::Number(size);
+    Json json = Json::object();
+    json["name"] = name;
+    json[sizeKey] = JsonText::Number(size);
     return json;
 }
 
-JsonValue coefficients(float a, float b, float c, float d)
+Json coefficients(float a, float b, float c, float d)
 {
-    JsonValue json = JsonValue::Object();
-    json.Add("a", JsonValue::Number(a));
-    json.Add("b", JsonValue::Number(b));
-    json.Add("c", JsonValue::Number(c));
-    json.Add("d", JsonValue::Number(d));
+    Json json = Json::object();
+    json["a"] = JsonText::Number(a);
+    json["b"] = JsonText::Number(b);
+    json["c"] = JsonText::Number(c);
+    json["d"] = JsonText::Number(d);
     return json;
 }
 
-void addProductFields(JsonValue& json, const CIsoProdukt& product)
+void addProductFields(Json& json, const CIsoProdukt& product)
 {
-    JsonValue usage = JsonValue::Array();
+    Json usage = Json::array();
     for (int kind = 0; kind < ObjectKindCount; ++kind)
         if (product.usageFlags[std::size_t(kind)])
-            usage.Append(JsonValue::String(kindKeys[kind]));
-    json.Add("usage", std::move(usage));
-    json.Add("maxTemperature", JsonValue::Number(product.maxTemperature));
-    json.Add("minThickness", JsonValue::Number(product.minThickness));
-    json.Add("maxThickness", JsonValue::Number(product.maxThickness));
-    JsonValue thicknesses = JsonValue::Array();
+            usage.push_back(kindKeys[kind]);
+    json["usage"] = std::move(usage);
+    json["maxTemperature"] = JsonText::Number(product.maxTemperature);
+    json["minThickness"] = JsonText::Number(product.minThickness);
+    json["maxThickness"] = JsonText::Number(product.maxThickness);
+    Json thicknesses = Json::array();
     for (const auto& thickness : product.thicknesses)
-        thicknesses.Append(sizeOrNamed(thickness->name, thickness->thickness, "thickness"));
-    json.Add("thicknesses", std::move(thicknesses));
-    json.Add("coefficients", coefficients(product.a, product.b, product.c, product.d));
+        thicknesses.push_back(sizeOrNamed(thickness->name, thickness->thickness, "thickness"));
+    json["thicknesses"] = std::move(thicknesses);
+    json["coefficients"] = coefficients(product.a, product.b, product.c, product.d);
     const CIsoProdukt defaults;
     if (product.insulationColour != defaults.insulationColour)
-        json.Add("insulationColour", JsonValue::String(colourText(product.insulationColour)));
+        json["insulationColour"] = colourText(product.insulationColour);
     if (product.surfaceColour != defaults.surfaceColour)
-        json.Add("surfaceColour", JsonValue::String(colourText(product.surfaceColour)));
+        json["surfaceColour"] = colourText(product.surfaceColour);
     bool anyPicture = false;
     for (const std::string& picture : product.pictures)
         anyPicture = anyPicture || !picture.empty();
     if (anyPicture) {
-        JsonValue pictures = JsonValue::Array();
+        Json pictures = Json::array();
         for (const std::string& picture : product.pictures)
-            pictures.Append(JsonValue::String(picture));
-        json.Add("pictures", std::move(pictures));
+            pictures.push_back(picture);
+        json["pictures"] = std::move(pictures);
     }
 }
 
-std::vector<ConductivityFit::Point> readPoints(const JsonValue& list, const std::string& context)
+std::vector<ConductivityFit::Point> readPoints(const Json& list, const std::string& context)
 {
     std::vector<ConductivityFit::Point> points;
-    for (std::size_t i = 0; i < list.elements().size(); ++i) {
-        FieldReader point(list.elements()[i], at(context, i, "declared conductivity"));
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        FieldReader point(list[i], at(context, i, "declared conductivity"));
         points.push_back({point.Float("temperature"), point.Float("lambda")});
         point.Finish();
     }
@@ -108,10 +108,10 @@ std::vector<ConductivityFit::Point> readPoints(const JsonValue& list, const std:
 void readProductFields(FieldReader& fields, CIsoProdukt& product)
 {
     takeName(fields, product);
-    const JsonValue& usage = fields.ArrayOf("usage");
-    for (const JsonValue& key : usage.elements()) {
+    const Json& usage = fields.ArrayOf("usage");
+    for (const Json& key : usage) {
         int kind = 0;
-        while (kind < ObjectKindCount && !(key.IsString() && key.text() == kindKeys[kind]))
+        while (kind < ObjectKindCount && key != kindKeys[kind])
             ++kind;
         if (kind == ObjectKindCount)
             fields.Fail("\"usage\" holds an unknown object kind (known: pipe, circularDuct, rectangularDuctOutside, "
@@ -124,11 +124,11 @@ void readProductFields(FieldReader& fields, CIsoProdukt& product)
     product.minThickness = fields.Float("minThickness");
     product.maxThickness = fields.Float("maxThickness");
 
-    const JsonValue& thicknesses = fields.ArrayOf("thicknesses");
-    for (std::size_t i = 0; i < thicknesses.elements().size(); ++i) {
-        const JsonValue& entry = thicknesses.elements()[i];
+    const Json& thicknesses = fields.ArrayOf("thicknesses");
+    for (std::size_t i = 0; i < thicknesses.size(); ++i) {
+        const Json& entry = thicknesses[i];
         const std::string context = at(fields.context(), i, "thickness");
-        if (entry.IsObject()) {
+        if (entry.is_object()) {
             FieldReader thickness(entry, context);
             auto item = std::make_unique<CIsoTykkelse>(thickness.Float("thickness"));
             item->name = thickness.Text("name");
@@ -141,22 +141,22 @@ void readProductFields(FieldReader& fields, CIsoProdukt& product)
 
     product.insulationColour = fields.ColourOr("insulationColour", product.insulationColour);
     product.surfaceColour = fields.ColourOr("surfaceColour", product.surfaceColour);
-    if (const JsonValue* pictures = fields.Optional("pictures")) {
-        if (!pictures->IsArray() || pictures->elements().size() != CIsoProdukt::pictureCount)
+    if (const Json* pictures = fields.Optional("pictures")) {
+        if (!pictures->is_array() || pictures->size() != CIsoProdukt::pictureCount)
             fields.Fail("\"pictures\" must list all 15 picture names");
         for (std::size_t i = 0; i < product.pictures.size(); ++i) {
-            const JsonValue& picture = pictures->elements()[i];
-            if (!picture.IsString())
+            const Json& picture = (*pictures)[i];
+            if (!picture.is_string())
                 fields.Fail("a picture name must be a text");
-            FieldReader::CheckStorable(picture.text(), fields.context());
-            product.pictures[i] = picture.text();
+            product.pictures[i] = picture.get<std::string>();
+            FieldReader::CheckStorable(product.pictures[i], fields.context());
         }
     }
 }
 
 bool readCoefficients(FieldReader& fields, CIsoProdukt& product)
 {
-    const JsonValue* json = fields.Optional("coefficients");
+    const Json* json = fields.Optional("coefficients");
     if (!json)
         return false;
     FieldReader k(*json, fields.context() + ", coefficients");
@@ -175,36 +175,36 @@ const char* ItemJson::KindKey(int kind)
     return kind >= 0 && kind < ObjectKindCount ? kindKeys[kind] : "";
 }
 
-JsonValue ItemJson::ToJson(const CIsoProdukt& product)
+Json ItemJson::ToJson(const CIsoProdukt& product)
 {
-    JsonValue json = start(product);
+    Json json = start(product);
     addProductFields(json, product);
     return json;
 }
 
-JsonValue ItemJson::ToJson(const CEgendefIsoProdukt& product)
+Json ItemJson::ToJson(const CEgendefIsoProdukt& product)
 {
-    JsonValue json = ToJson(static_cast<const CIsoProdukt&>(product));
-    JsonValue points = JsonValue::Array();
+    Json json = ToJson(static_cast<const CIsoProdukt&>(product));
+    Json points = Json::array();
     for (std::size_t i = 0; i < CEgendefIsoProdukt::pointCount; ++i) {
-        JsonValue point = JsonValue::Object();
-        point.Add("temperature", JsonValue::Number(product.temperatures[i]));
-        point.Add("lambda", JsonValue::Number(product.conductivities[i]));
-        points.Append(std::move(point));
+        Json point = Json::object();
+        point["temperature"] = JsonText::Number(product.temperatures[i]);
+        point["lambda"] = JsonText::Number(product.conductivities[i]);
+        points.push_back(std::move(point));
     }
-    json.Add("points", std::move(points));
-    json.Add("threePointMode", JsonValue::Boolean(product.threePointMode));
+    json["points"] = std::move(points);
+    json["threePointMode"] = product.threePointMode;
     return json;
 }
 
-std::unique_ptr<CIsoProdukt> ItemJson::Product(const JsonValue& json, const std::string& context)
+std::unique_ptr<CIsoProdukt> ItemJson::Product(const Json& json, const std::string& context)
 {
     FieldReader fields(json, context);
     auto product = std::make_unique<CIsoProdukt>();
     readProductFields(fields, *product);
     const bool given = readCoefficients(fields, *product);
-    if (const JsonValue* declared = fields.Optional("declaredConductivity")) {
-        if (!declared->IsArray())
+    if (const Json* declared = fields.Optional("declaredConductivity")) {
+        if (!declared->is_array())
             fields.Fail("\"declaredConductivity\" must be a list [...]");
         const std::vector<ConductivityFit::Point> points = readPoints(*declared, context);
         if (given) {
@@ -226,16 +226,16 @@ std::unique_ptr<CIsoProdukt> ItemJson::Product(const JsonValue& json, const std:
     return product;
 }
 
-std::unique_ptr<CEgendefIsoProdukt> ItemJson::UserProduct(const JsonValue& json, const std::string& context)
+std::unique_ptr<CEgendefIsoProdukt> ItemJson::UserProduct(const Json& json, const std::string& context)
 {
     FieldReader fields(json, context);
     auto product = std::make_unique<CEgendefIsoProdukt>();
     readProductFields(fields, *product);
-    const JsonValue& points = fields.ArrayOf("points");
-    if (points.elements().size() != CEgendefIsoProdukt::pointCount)
+    const Json& points = fields.ArrayOf("points");
+    if (points.size() != CEgendefIsoProdukt::pointCount)
         fields.Fail("\"points\" must hold four points");
     for (std::size_t i = 0; i < CEgendefIsoProdukt::pointCount; ++i) {
-        FieldReader point(points.elements()[i], at(context, i, "point"));
+        FieldReader point(points[i], at(context, i, "point"));
         product->temperatures[i] = point.Float("temperature");
         product->conductivities[i] = point.Float("lambda");
         point.Finish();
@@ -247,41 +247,41 @@ std::unique_ptr<CEgendefIsoProdukt> ItemJson::UserProduct(const JsonValue& json,
     return product;
 }
 
-JsonValue ItemJson::ToJson(const CAbsorpsjon& absorber, int listKind)
+Json ItemJson::ToJson(const CAbsorpsjon& absorber, int listKind)
 {
-    JsonValue json = start(absorber);
+    Json json = start(absorber);
     if (absorber.kind != listKind)
-        json.Add("kind", JsonValue::NumberText(std::to_string(absorber.kind)));
+        json["kind"] = absorber.kind;
     const CAbsorpsjon defaults;
     if (absorber.colour1 != defaults.colour1)
-        json.Add("colour1", JsonValue::String(colourText(absorber.colour1)));
+        json["colour1"] = colourText(absorber.colour1);
     if (absorber.colour2 != defaults.colour2)
-        json.Add("colour2", JsonValue::String(colourText(absorber.colour2)));
+        json["colour2"] = colourText(absorber.colour2);
     if (!absorber.verticalPicture.empty())
-        json.Add("verticalPicture", JsonValue::String(absorber.verticalPicture));
+        json["verticalPicture"] = absorber.verticalPicture;
     if (!absorber.horizontalPicture.empty())
-        json.Add("horizontalPicture", JsonValue::String(absorber.horizontalPicture));
+        json["horizontalPicture"] = absorber.horizontalPicture;
     if (!absorber.fourSidesPicture.empty())
-        json.Add("fourSidesPicture", JsonValue::String(absorber.fourSidesPicture));
-    JsonValue thicknesses = JsonValue::Array();
+        json["fourSidesPicture"] = absorber.fourSidesPicture;
+    Json thicknesses = Json::array();
     for (const auto& thickness : absorber.thicknesses) {
-        JsonValue entry = JsonValue::Object();
+        Json entry = Json::object();
         if (thickness->name != Sprintf("%.1f", double(thickness->thickness)))
-            entry.Add("name", JsonValue::String(thickness->name));
+            entry["name"] = thickness->name;
         if (!thickness->description.empty())
-            entry.Add("description", JsonValue::String(thickness->description));
-        entry.Add("thickness", JsonValue::Number(thickness->thickness));
-        JsonValue factors = JsonValue::Array();
+            entry["description"] = thickness->description;
+        entry["thickness"] = JsonText::Number(thickness->thickness);
+        Json factors = Json::array();
         for (const float factor : thickness->factors)
-            factors.Append(JsonValue::Number(factor));
-        entry.Add("factors", std::move(factors));
-        thicknesses.Append(std::move(entry));
+            factors.push_back(JsonText::Number(factor));
+        entry["factors"] = std::move(factors);
+        thicknesses.push_back(std::move(entry));
     }
-    json.Add("thicknesses", std::move(thicknesses));
+    json["thicknesses"] = std::move(thicknesses);
     return json;
 }
 
-std::unique_ptr<CAbsorpsjon> ItemJson::Absorber(const JsonValue& json, int listKind, const std::string& context)
+std::unique_ptr<CAbsorpsjon> ItemJson::Absorber(const Json& json, int listKind, const std::string& context)
 {
     FieldReader fields(json, context);
     auto absorber = std::make_unique<CAbsorpsjon>(fields.IntOr("kind", listKind));
@@ -291,18 +291,18 @@ std::unique_ptr<CAbsorpsjon> ItemJson::Absorber(const JsonValue& json, int listK
     absorber->verticalPicture = fields.TextOr("verticalPicture", "");
     absorber->horizontalPicture = fields.TextOr("horizontalPicture", "");
     absorber->fourSidesPicture = fields.TextOr("fourSidesPicture", "");
-    const JsonValue& thicknesses = fields.ArrayOf("thicknesses");
-    for (std::size_t i = 0; i < thicknesses.elements().size(); ++i) {
-        FieldReader entry(thicknesses.elements()[i], at(context, i, "thickness"));
+    const Json& thicknesses = fields.ArrayOf("thicknesses");
+    for (std::size_t i = 0; i < thicknesses.size(); ++i) {
+        FieldReader entry(thicknesses[i], at(context, i, "thickness"));
         auto thickness = std::make_unique<CAbsorpsjonTykkelse>();
         thickness->SetThickness(entry.Float("thickness"));
         thickness->name = entry.TextOr("name", thickness->name);
         thickness->description = entry.TextOr("description", "");
-        const JsonValue& factors = entry.ArrayOf("factors");
-        if (factors.elements().size() != CAbsorpsjonTykkelse::bandCount)
+        const Json& factors = entry.ArrayOf("factors");
+        if (factors.size() != CAbsorpsjonTykkelse::bandCount)
             entry.Fail("\"factors\" must hold six values, 125 to 4000 Hz");
         for (std::size_t band = 0; band < thickness->factors.size(); ++band)
-            thickness->factors[band] = FieldReader::ToFloat(factors.elements()[band], entry.context() + ": factor");
+            thickness->factors[band] = FieldReader::ToFloat(factors[band], entry.context() + ": factor");
         entry.Finish();
         absorber->thicknesses.push_back(std::move(thickness));
     }
@@ -310,18 +310,18 @@ std::unique_ptr<CAbsorpsjon> ItemJson::Absorber(const JsonValue& json, int listK
     return absorber;
 }
 
-JsonValue ItemJson::ToJson(const CMantling& cladding, int listKind)
+Json ItemJson::ToJson(const CMantling& cladding, int listKind)
 {
-    JsonValue json = start(cladding);
-    json.Add("emissivity", JsonValue::Number(cladding.emissivity));
+    Json json = start(cladding);
+    json["emissivity"] = JsonText::Number(cladding.emissivity);
     if (cladding.colour != CMantling().colour)
-        json.Add("colour", JsonValue::String(colourText(cladding.colour)));
+        json["colour"] = colourText(cladding.colour);
     if (cladding.kind != listKind)
-        json.Add("kind", JsonValue::NumberText(std::to_string(cladding.kind)));
+        json["kind"] = cladding.kind;
     return json;
 }
 
-std::unique_ptr<CMantling> ItemJson::Cladding(const JsonValue& json, int listKind, const std::string& context)
+std::unique_ptr<CMantling> ItemJson::Cladding(const Json& json, int listKind, const std::string& context)
 {
     FieldReader fields(json, context);
     auto cladding = std::make_unique<CMantling>(fields.IntOr("kind", listKind));
@@ -332,35 +332,35 @@ std::unique_ptr<CMantling> ItemJson::Cladding(const JsonValue& json, int listKin
     return cladding;
 }
 
-JsonValue ItemJson::ToJson(const CTillegg2& fitting)
+Json ItemJson::ToJson(const CTillegg2& fitting)
 {
-    JsonValue json = start(fitting);
-    JsonValue lengths = JsonValue::Array();
+    Json json = start(fitting);
+    Json lengths = Json::array();
     for (const auto& length : fitting.lengths) {
-        JsonValue entry = JsonValue::Object();
+        Json entry = Json::object();
         CTilleggslengde named = *length;
         named.UpdateName();
         if (named.name != length->name)
-            entry.Add("name", JsonValue::String(length->name));
+            entry["name"] = length->name;
         if (!length->description.empty())
-            entry.Add("description", JsonValue::String(length->description));
-        entry.Add("minDiameter", JsonValue::Number(length->minPipeDiameter));
-        entry.Add("maxDiameter", JsonValue::Number(length->maxPipeDiameter));
-        entry.Add("length", JsonValue::Number(length->equivalentLength));
-        lengths.Append(std::move(entry));
+            entry["description"] = length->description;
+        entry["minDiameter"] = JsonText::Number(length->minPipeDiameter);
+        entry["maxDiameter"] = JsonText::Number(length->maxPipeDiameter);
+        entry["length"] = JsonText::Number(length->equivalentLength);
+        lengths.push_back(std::move(entry));
     }
-    json.Add("lengths", std::move(lengths));
+    json["lengths"] = std::move(lengths);
     return json;
 }
 
-std::unique_ptr<CTillegg2> ItemJson::Fitting(const JsonValue& json, const std::string& context)
+std::unique_ptr<CTillegg2> ItemJson::Fitting(const Json& json, const std::string& context)
 {
     FieldReader fields(json, context);
     auto fitting = std::make_unique<CTillegg2>();
     takeName(fields, *fitting);
-    const JsonValue& lengths = fields.ArrayOf("lengths");
-    for (std::size_t i = 0; i < lengths.elements().size(); ++i) {
-        FieldReader entry(lengths.elements()[i], at(context, i, "length"));
+    const Json& lengths = fields.ArrayOf("lengths");
+    for (std::size_t i = 0; i < lengths.size(); ++i) {
+        FieldReader entry(lengths[i], at(context, i, "length"));
         auto length = std::make_unique<CTilleggslengde>();
         length->minPipeDiameter = entry.Float("minDiameter");
         length->maxPipeDiameter = entry.Float("maxDiameter");
@@ -375,16 +375,16 @@ std::unique_ptr<CTillegg2> ItemJson::Fitting(const JsonValue& json, const std::s
     return fitting;
 }
 
-JsonValue ItemJson::ToJson(const CVeske& liquid)
+Json ItemJson::ToJson(const CVeske& liquid)
 {
-    JsonValue json = start(liquid);
-    json.Add("density", JsonValue::Number(liquid.density));
-    json.Add("specificHeat", JsonValue::Number(liquid.specificHeatCapacity));
-    json.Add("freezingPoint", JsonValue::Number(liquid.freezingPoint));
+    Json json = start(liquid);
+    json["density"] = JsonText::Number(liquid.density);
+    json["specificHeat"] = JsonText::Number(liquid.specificHeatCapacity);
+    json["freezingPoint"] = JsonText::Number(liquid.freezingPoint);
     return json;
 }
 
-std::unique_ptr<CVeske> ItemJson::Liquid(const JsonValue& json, const std::string& context)
+std::unique_ptr<CVeske> ItemJson::Liquid(const Json& json, const std::string& context)
 {
     FieldReader fields(json, context);
     auto liquid = std::make_unique<CVeske>();
@@ -396,26 +396,26 @@ std::unique_ptr<CVeske> ItemJson::Liquid(const JsonValue& json, const std::strin
     return liquid;
 }
 
-JsonValue ItemJson::ToJson(const CRormaterial& material)
+Json ItemJson::ToJson(const CRormaterial& material)
 {
-    JsonValue json = start(material);
-    json.Add("conductivityAtZero", JsonValue::Number(material.conductivityAtZero));
-    json.Add("temperatureCoefficient", JsonValue::Number(material.temperatureCoefficient));
-    json.Add("emissivity", JsonValue::Number(material.emissivity));
-    json.Add("minTemperature", JsonValue::Number(material.minAllowedTemperature));
-    json.Add("maxTemperature", JsonValue::Number(material.maxAllowedTemperature));
-    JsonValue dimensions = JsonValue::Array();
+    Json json = start(material);
+    json["conductivityAtZero"] = JsonText::Number(material.conductivityAtZero);
+    json["temperatureCoefficient"] = JsonText::Number(material.temperatureCoefficient);
+    json["emissivity"] = JsonText::Number(material.emissivity);
+    json["minTemperature"] = JsonText::Number(material.minAllowedTemperature);
+    json["maxTemperature"] = JsonText::Number(material.maxAllowedTemperature);
+    Json dimensions = Json::array();
     for (const auto& dimension : material.dimensions) {
-        JsonValue entry = start(*dimension);
-        entry.Add("outerDiameter", JsonValue::Number(dimension->outerDiameter));
-        entry.Add("wallThickness", JsonValue::Number(dimension->wallThickness));
-        dimensions.Append(std::move(entry));
+        Json entry = start(*dimension);
+        entry["outerDiameter"] = JsonText::Number(dimension->outerDiameter);
+        entry["wallThickness"] = JsonText::Number(dimension->wallThickness);
+        dimensions.push_back(std::move(entry));
     }
-    json.Add("dimensions", std::move(dimensions));
+    json["dimensions"] = std::move(dimensions);
     return json;
 }
 
-std::unique_ptr<CRormaterial> ItemJson::PipeMaterial(const JsonValue& json, const std::string& context)
+std::unique_ptr<CRormaterial> ItemJson::PipeMaterial(const Json& json, const std::string& context)
 {
     FieldReader fields(json, context);
     auto material = std::make_unique<CRormaterial>();
@@ -425,9 +425,9 @@ std::unique_ptr<CRormaterial> ItemJson::PipeMaterial(const JsonValue& json, cons
     material->emissivity = fields.Float("emissivity");
     material->minAllowedTemperature = fields.Float("minTemperature");
     material->maxAllowedTemperature = fields.Float("maxTemperature");
-    const JsonValue& dimensions = fields.ArrayOf("dimensions");
-    for (std::size_t i = 0; i < dimensions.elements().size(); ++i) {
-        FieldReader entry(dimensions.elements()[i], at(context, i, "dimension"));
+    const Json& dimensions = fields.ArrayOf("dimensions");
+    for (std::size_t i = 0; i < dimensions.size(); ++i) {
+        FieldReader entry(dimensions[i], at(context, i, "dimension"));
         auto dimension = std::make_unique<CRordimensjon>();
         takeName(entry, *dimension);
         dimension->outerDiameter = entry.Float("outerDiameter");
@@ -439,19 +439,19 @@ std::unique_ptr<CRormaterial> ItemJson::PipeMaterial(const JsonValue& json, cons
     return material;
 }
 
-JsonValue ItemJson::ToJson(const CKlimasted& location)
+Json ItemJson::ToJson(const CKlimasted& location)
 {
-    JsonValue json = start(location);
-    json.Add("temperature", JsonValue::Number(location.annualMeanTemperature));
-    json.Add("windSpeed", JsonValue::Number(location.annualMeanWindSpeed));
+    Json json = start(location);
+    json["temperature"] = JsonText::Number(location.annualMeanTemperature);
+    json["windSpeed"] = JsonText::Number(location.annualMeanWindSpeed);
     CKlimasted derived = location;
     derived.UpdateDisplayText();
     if (derived.displayText != location.displayText)
-        json.Add("displayText", JsonValue::String(location.displayText));
+        json["displayText"] = location.displayText;
     return json;
 }
 
-std::unique_ptr<CKlimasted> ItemJson::Location(const JsonValue& json, const std::string& context)
+std::unique_ptr<CKlimasted> ItemJson::Location(const Json& json, const std::string& context)
 {
     FieldReader fields(json, context);
     auto location = std::make_unique<CKlimasted>();
@@ -464,10 +464,10 @@ std::unique_ptr<CKlimasted> ItemJson::Location(const JsonValue& json, const std:
     return location;
 }
 
-JsonValue ItemJson::ToJson(const CIsoKostnad& cost)
+Json ItemJson::ToJson(const CIsoKostnad& cost)
 {
-    JsonValue json = JsonValue::Object();
-    json.Add("name", JsonValue::String(cost.name));
+    Json json = Json::object();
+    json["name"] = cost.name;
     CIsoKostnad derived = cost;
     std::string unit;
     for (const char* candidate : {"m", "m²"}) {
@@ -476,14 +476,14 @@ JsonValue ItemJson::ToJson(const CIsoKostnad& cost)
             unit = candidate;
     }
     if (!unit.empty())
-        json.Add("unit", JsonValue::String(unit));
+        json["unit"] = unit;
     else
-        json.Add("displayText", JsonValue::String(cost.displayText));
-    json.Add("cost", JsonValue::Number(cost.cost));
+        json["displayText"] = cost.displayText;
+    json["cost"] = JsonText::Number(cost.cost);
     return json;
 }
 
-std::unique_ptr<CIsoKostnad> ItemJson::Cost(const JsonValue& json, const std::string& context)
+std::unique_ptr<CIsoKostnad> ItemJson::Cost(const Json& json, const std::string& context)
 {
     FieldReader fields(json, context);
     auto cost = std::make_unique<CIsoKostnad>();
@@ -501,15 +501,15 @@ std::unique_ptr<CIsoKostnad> ItemJson::Cost(const JsonValue& json, const std::st
     return cost;
 }
 
-JsonValue ItemJson::ToJson(const CVVSAMATekst& text)
+Json ItemJson::ToJson(const CVVSAMATekst& text)
 {
-    JsonValue json = JsonValue::Object();
-    json.Add("heading", JsonValue::String(text.heading));
-    json.Add("body", JsonValue::String(text.body));
+    Json json = Json::object();
+    json["heading"] = text.heading;
+    json["body"] = text.body;
     return json;
 }
 
-CVVSAMATekst ItemJson::Text(const JsonValue& json, const std::string& context)
+CVVSAMATekst ItemJson::Text(const Json& json, const std::string& context)
 {
     FieldReader fields(json, context);
     CVVSAMATekst text;

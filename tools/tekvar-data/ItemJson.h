@@ -1,6 +1,6 @@
 #pragma once
 
-#include "JsonValue.h"
+#include "JsonText.h"
 #include "database/CAbsorpsjon.h"
 #include "database/CEgendefIsoProdukt.h"
 #include "database/CIsoKostnad.h"
@@ -26,27 +26,27 @@
 // the cubic to them. `context` names the item in messages.
 class ItemJson {
 public:
-    static JsonValue ToJson(const CIsoProdukt& product);
-    static JsonValue ToJson(const CEgendefIsoProdukt& product);
-    static JsonValue ToJson(const CAbsorpsjon& absorber, int listKind);
-    static JsonValue ToJson(const CMantling& cladding, int listKind);
-    static JsonValue ToJson(const CTillegg2& fitting);
-    static JsonValue ToJson(const CVeske& liquid);
-    static JsonValue ToJson(const CRormaterial& material);
-    static JsonValue ToJson(const CKlimasted& location);
-    static JsonValue ToJson(const CIsoKostnad& cost);
-    static JsonValue ToJson(const CVVSAMATekst& text);
+    static Json ToJson(const CIsoProdukt& product);
+    static Json ToJson(const CEgendefIsoProdukt& product);
+    static Json ToJson(const CAbsorpsjon& absorber, int listKind);
+    static Json ToJson(const CMantling& cladding, int listKind);
+    static Json ToJson(const CTillegg2& fitting);
+    static Json ToJson(const CVeske& liquid);
+    static Json ToJson(const CRormaterial& material);
+    static Json ToJson(const CKlimasted& location);
+    static Json ToJson(const CIsoKostnad& cost);
+    static Json ToJson(const CVVSAMATekst& text);
 
-    static std::unique_ptr<CIsoProdukt> Product(const JsonValue& json, const std::string& context);
-    static std::unique_ptr<CEgendefIsoProdukt> UserProduct(const JsonValue& json, const std::string& context);
-    static std::unique_ptr<CAbsorpsjon> Absorber(const JsonValue& json, int listKind, const std::string& context);
-    static std::unique_ptr<CMantling> Cladding(const JsonValue& json, int listKind, const std::string& context);
-    static std::unique_ptr<CTillegg2> Fitting(const JsonValue& json, const std::string& context);
-    static std::unique_ptr<CVeske> Liquid(const JsonValue& json, const std::string& context);
-    static std::unique_ptr<CRormaterial> PipeMaterial(const JsonValue& json, const std::string& context);
-    static std::unique_ptr<CKlimasted> Location(const JsonValue& json, const std::string& context);
-    static std::unique_ptr<CIsoKostnad> Cost(const JsonValue& json, const std::string& context);
-    static CVVSAMATekst Text(const JsonValue& json, const std::string& context);
+    static std::unique_ptr<CIsoProdukt> Product(const Json& json, const std::string& context);
+    static std::unique_ptr<CEgendefIsoProdukt> UserProduct(const Json& json, const std::string& context);
+    static std::unique_ptr<CAbsorpsjon> Absorber(const Json& json, int listKind, const std::string& context);
+    static std::unique_ptr<CMantling> Cladding(const Json& json, int listKind, const std::string& context);
+    static std::unique_ptr<CTillegg2> Fitting(const Json& json, const std::string& context);
+    static std::unique_ptr<CVeske> Liquid(const Json& json, const std::string& context);
+    static std::unique_ptr<CRormaterial> PipeMaterial(const Json& json, const std::string& context);
+    static std::unique_ptr<CKlimasted> Location(const Json& json, const std::string& context);
+    static std::unique_ptr<CIsoKostnad> Cost(const Json& json, const std::string& context);
+    static CVVSAMATekst Text(const Json& json, const std::string& context);
 
     // The key of object kind 0 … 6 in "usage": "pipe", "circularDuct", …
     static const char* KindKey(int kind);

@@ -3,7 +3,6 @@
 #include "DataError.h"
 #include "FieldReader.h"
 #include "ItemJson.h"
-#include "JsonReader.h"
 #include "SourceNotes.h"
 #include "doc/FileIO.h"
 
@@ -29,17 +28,17 @@ const char* const costsTitle = "Kostnadsdata isolering";
 const char* const textsTitle = "Beskrivningstexter enligt AMA VVS & Kyl";
 const char* const userProductsTitle = "Egna isoleringsprodukter";
 
-std::string itemContext(const std::string& origin, std::size_t index, const JsonValue& item)
+std::string itemContext(const std::string& origin, std::size_t index, const Json& item, const std::vector<int>& lines)
 {
     std::string context = origin + ": item " + std::to_string(index + 1);
-    if (const JsonValue* name = item.IsObject() ? item.Find("name") : nullptr; name && name->IsString())
-        context += " (" + name->text() + ")";
-    if (item.line)
-        context += " at line " + std::to_string(item.line);
+    if (const Json* name = JsonText::Find(item, "name"); name && name->is_string())
+        context += " (" + name->get<std::string>() + ")";
+    if (index < lines.size())
+        context += " at line " + std::to_string(lines[index]);
     return context;
 }
 
-std::unique_ptr<CListItem> readListItem(int list, const JsonValue& json, const std::string& context)
+std::unique_ptr<CListItem> readListItem(int list, const Json& json, const std::string& context)
 {
     const int kind = CDataBase::Info(list).kind;
     switch (CDataBase::ListIndex(list)) {
@@ -56,7 +55,7 @@ std::unique_ptr<CListItem> readListItem(int list, const JsonValue& json, const s
     return nullptr;
 }
 
-JsonValue listItemJson(int list, const CListItem& item)
+Json listItemJson(int list, const CListItem& item)
 {
     const int kind = CDataBase::Info(list).kind;
     switch (CDataBase::ListIndex(list)) {
@@ -76,26 +75,27 @@ JsonValue listItemJson(int list, const CListItem& item)
 template <class T, class Read>
 ItemList<T> readItems(const std::string& path, Read read)
 {
-    const JsonValue document = SourceFiles::ReadJsonFile(path);
-    const JsonValue& items = SourceFiles::Items(document, path);
+    std::vector<int> lines;
+    const Json document = SourceFiles::ReadJsonFile(path, &lines);
+    const Json& items = SourceFiles::Items(document, path);
     ItemList<T> list;
-    for (std::size_t i = 0; i < items.elements().size(); ++i)
-        list.push_back(read(items.elements()[i], itemContext(path, i, items.elements()[i])));
+    for (std::size_t i = 0; i < items.size(); ++i)
+        list.push_back(read(items[i], itemContext(path, i, items[i], lines)));
     return list;
 }
 
 template <class List>
-JsonValue itemsJson(const List& list)
+Json itemsJson(const List& list)
 {
-    JsonValue items = JsonValue::Array();
+    Json items = Json::array();
     for (const auto& item : list)
-        items.Append(ItemJson::ToJson(*item));
+        items.push_back(ItemJson::ToJson(*item));
     return items;
 }
 
-void writeJsonFile(const std::string& path, const JsonValue& document)
+void writeJsonFile(const std::string& path, const Json& document)
 {
-    const std::string text = document.Write();
+    const std::string text = JsonText::Write(document);
     const auto* begin = reinterpret_cast<const std::uint8_t*>(text.data());
     if (WriteFileSafely(path, std::span<const std::uint8_t>(begin, text.size())) != FileError::None)
         throw DataError(path + ": cannot write the file");
@@ -108,31 +108,32 @@ const char* SourceFiles::ListFile(int list)
     return list >= 0 && list < CDataBase::listCount ? listFiles[list] : "";
 }
 
-JsonValue SourceFiles::ReadJsonFile(const std::string& path)
+Json SourceFiles::ReadJsonFile(const std::string& path, std::vector<int>* itemLines)
 {
     std::vector<std::uint8_t> bytes;
     if (ReadWholeFile(path, bytes) != FileError::None)
         throw DataError(path + ": cannot read the file");
-    return JsonReader::Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), path);
+    return JsonText::Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), path,
+                           itemLines);
 }
 
-const JsonValue& SourceFiles::Items(const JsonValue& document, const std::string& origin)
+const Json& SourceFiles::Items(const Json& document, const std::string& origin)
 {
     FieldReader fields(document, origin);
     fields.TextOr("title", "");
     fields.Optional("notes");
-    if (const JsonValue* references = fields.Optional("references"); references && !references->IsObject())
+    if (const Json* references = fields.Optional("references"); references && !references->is_object())
         fields.Fail("\"references\" must be an object of key: citation");
-    const JsonValue& items = fields.ArrayOf("items");
+    const Json& items = fields.ArrayOf("items");
     fields.Finish();
     return items;
 }
 
-JsonValue SourceFiles::Document(const std::string& title, JsonValue items)
+Json SourceFiles::Document(const std::string& title, Json items)
 {
-    JsonValue document = JsonValue::Object();
-    document.Add("title", JsonValue::String(title));
-    document.Add("items", std::move(items));
+    Json document = Json::object();
+    document["title"] = title;
+    document["items"] = std::move(items);
     return document;
 }
 
@@ -159,7 +160,7 @@ DataSet SourceFiles::Read(const std::string& folder)
         for (int list = 0; list < CDataBase::listCount; ++list)
             (*set.database)[std::size_t(list)] = readItems<CListItem>(
                 pathOf(listFiles[list]),
-                [list](const JsonValue& json, const std::string& context) { return readListItem(list, json, context); });
+                [list](const Json& json, const std::string& context) { return readListItem(list, json, context); });
     }
     if (present(userProductsFile))
         set.userProducts = readItems<CEgendefIsoProdukt>(pathOf(userProductsFile), ItemJson::UserProduct);
@@ -169,14 +170,15 @@ DataSet SourceFiles::Read(const std::string& folder)
         set.costs = readItems<CIsoKostnad>(pathOf(costsFile), ItemJson::Cost);
     if (present(textsFile)) {
         const std::string path = pathOf(textsFile);
-        const JsonValue document = ReadJsonFile(path);
-        const JsonValue& items = Items(document, path);
-        if (items.elements().size() != DataSet::Texts().size())
+        std::vector<int> lines;
+        const Json document = ReadJsonFile(path, &lines);
+        const Json& items = Items(document, path);
+        if (items.size() != DataSet::Texts().size())
             throw DataError(path + ": the description file holds exactly 48 texts, not " +
-                            std::to_string(items.elements().size()));
+                            std::to_string(items.size()));
         set.texts.emplace();
-        for (std::size_t i = 0; i < items.elements().size(); ++i)
-            (*set.texts)[i] = ItemJson::Text(items.elements()[i], itemContext(path, i, items.elements()[i]));
+        for (std::size_t i = 0; i < items.size(); ++i)
+            (*set.texts)[i] = ItemJson::Text(items[i], itemContext(path, i, items[i], lines));
     }
     if (set.Empty())
         throw DataError(folder + ": no data sources here (expected " + listFiles[0] + " and the other list files, " +
@@ -191,9 +193,9 @@ std::vector<std::string> SourceFiles::Write(const DataSet& set, const std::strin
     if (error)
         throw DataError(folder + ": cannot make the folder (" + error.message() + ")");
     std::vector<std::string> written;
-    auto put = [&](const char* name, const std::string& title, JsonValue items) {
+    auto put = [&](const char* name, const std::string& title, Json items) {
         const std::string path = (fs::path(folder) / name).string();
-        JsonValue document = Document(title, std::move(items));
+        Json document = Document(title, std::move(items));
         if (fs::exists(path)) {
             // Sources that do not parse keep nothing worth carrying over.
             try {
@@ -206,9 +208,9 @@ std::vector<std::string> SourceFiles::Write(const DataSet& set, const std::strin
     };
     if (set.database) {
         for (int list = 0; list < CDataBase::listCount; ++list) {
-            JsonValue items = JsonValue::Array();
+            Json items = Json::array();
             for (const auto& item : (*set.database)[std::size_t(list)])
-                items.Append(listItemJson(list, *item));
+                items.push_back(listItemJson(list, *item));
             put(listFiles[list], CDataBase::Info(list).label, std::move(items));
         }
     }
@@ -219,9 +221,9 @@ std::vector<std::string> SourceFiles::Write(const DataSet& set, const std::strin
     if (set.costs)
         put(costsFile, costsTitle, itemsJson(*set.costs));
     if (set.texts) {
-        JsonValue items = JsonValue::Array();
+        Json items = Json::array();
         for (const CVVSAMATekst& text : *set.texts)
-            items.Append(ItemJson::ToJson(text));
+            items.push_back(ItemJson::ToJson(text));
         put(textsFile, textsTitle, std::move(items));
     }
     return written;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DataSet.h"
-#include "JsonValue.h"
+#include "JsonText.h"
 
 #include <string>
 #include <vector>
@@ -27,7 +27,8 @@ public:
     static std::vector<std::string> Write(const DataSet& set, const std::string& folder);
 
     // The document of one source file; the parts of Read and Write.
-    static JsonValue Document(const std::string& title, JsonValue items);
-    static const JsonValue& Items(const JsonValue& document, const std::string& origin);
-    static JsonValue ReadJsonFile(const std::string& path);
+    static Json Document(const std::string& title, Json items);
+    static const Json& Items(const Json& document, const std::string& origin);
+    // `itemLines` as for JsonText::Parse.
+    static Json ReadJsonFile(const std::string& path, std::vector<int>* itemLines = nullptr);
 };

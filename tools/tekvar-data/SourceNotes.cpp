@@ -9,7 +9,7 @@
 
 namespace {
 
-bool sameFloat(const JsonValue* json, float value)
+bool sameFloat(const Json* json, float value)
 {
     if (!json)
         return false;
@@ -21,89 +21,93 @@ bool sameFloat(const JsonValue* json, float value)
     }
 }
 
-// The declared values stand in for the coefficients when they still give
-// exactly these coefficients.
-void restoreDeclared(JsonValue& item, const JsonValue& old)
+// The declared values stand in for the coefficients, in their place, when
+// they still give exactly these coefficients.
+void restoreDeclared(Json& item, const Json& old)
 {
-    const JsonValue* declared = old.Find("declaredConductivity");
-    if (!declared || old.Find("coefficients") || !declared->IsArray())
+    const Json* declared = JsonText::Find(old, "declaredConductivity");
+    const Json* coefficients = JsonText::Find(item, "coefficients");
+    if (!declared || JsonText::Find(old, "coefficients") || !declared->is_array() || !coefficients)
         return;
-    for (auto& [key, value] : item.members()) {
-        if (key != "coefficients")
-            continue;
-        try {
-            std::vector<ConductivityFit::Point> points;
-            for (const JsonValue& point : declared->elements()) {
-                const JsonValue* t = point.Find("temperature");
-                const JsonValue* lambda = point.Find("lambda");
-                if (!t || !lambda)
-                    return;
-                points.push_back({FieldReader::ToFloat(*t, ""), FieldReader::ToFloat(*lambda, "")});
-            }
-            const ConductivityFit::Cubic k = ConductivityFit::Fit(points, "");
-            if (sameFloat(value.Find("a"), k.a) && sameFloat(value.Find("b"), k.b) &&
-                sameFloat(value.Find("c"), k.c) && sameFloat(value.Find("d"), k.d)) {
-                key = "declaredConductivity";
-                value = *declared;
-            }
-        } catch (const DataError&) {
+    try {
+        std::vector<ConductivityFit::Point> points;
+        for (const Json& point : *declared) {
+            const Json* t = JsonText::Find(point, "temperature");
+            const Json* lambda = JsonText::Find(point, "lambda");
+            if (!t || !lambda)
+                return;
+            points.push_back({FieldReader::ToFloat(*t, ""), FieldReader::ToFloat(*lambda, "")});
         }
+        const ConductivityFit::Cubic k = ConductivityFit::Fit(points, "");
+        const auto same = [&](const char* key, float value) {
+            return sameFloat(JsonText::Find(*coefficients, key), value);
+        };
+        if (!same("a", k.a) || !same("b", k.b) || !same("c", k.c) || !same("d", k.d))
+            return;
+    } catch (const DataError&) {
         return;
     }
+    Json restored = Json::object();
+    for (auto member = item.begin(); member != item.end(); ++member) {
+        if (member.key() == "coefficients")
+            restored["declaredConductivity"] = *declared;
+        else
+            restored[member.key()] = std::move(*member);
+    }
+    item = std::move(restored);
 }
 
-void carryNotes(JsonValue& item, const JsonValue& old)
+void carryNotes(Json& item, const Json& old)
 {
-    if (!item.IsObject() || !old.IsObject())
+    if (!item.is_object() || !old.is_object())
         return;
     restoreDeclared(item, old);
     for (const char* key : {"source", "note"})
-        if (const JsonValue* value = old.Find(key); value && !item.Find(key))
-            item.Add(key, *value);
+        if (const Json* value = JsonText::Find(old, key); value && !item.contains(key))
+            item[key] = *value;
 }
 
-const JsonValue* nameOf(const JsonValue& item)
+const Json* nameOf(const Json& item)
 {
-    const JsonValue* name = item.IsObject() ? item.Find("name") : nullptr;
-    return name && name->IsString() ? name : nullptr;
+    const Json* name = JsonText::Find(item, "name");
+    return name && name->is_string() ? name : nullptr;
 }
 
 } // namespace
 
-JsonValue SourceNotes::Merge(JsonValue dumped, const JsonValue& existing)
+Json SourceNotes::Merge(Json dumped, const Json& existing)
 {
-    if (!existing.IsObject() || !dumped.IsObject())
+    if (!existing.is_object() || !dumped.is_object())
         return dumped;
-    const JsonValue* oldItems = existing.Find("items");
+    const Json* oldItems = JsonText::Find(existing, "items");
 
-    JsonValue merged = JsonValue::Object();
+    Json merged = Json::object();
     for (const char* key : {"title", "notes", "references"}) {
-        if (const JsonValue* value = existing.Find(key))
-            merged.Add(key, *value);
-        else if (const JsonValue* fresh = dumped.Find(key))
-            merged.Add(key, *fresh);
+        if (const Json* value = JsonText::Find(existing, key))
+            merged[key] = *value;
+        else if (const Json* fresh = JsonText::Find(dumped, key))
+            merged[key] = *fresh;
     }
-    for (auto& [key, value] : dumped.members()) {
-        if (key != "items")
-            continue;
-        if (oldItems && oldItems->IsArray() && value.IsArray()) {
-            std::vector<bool> used(oldItems->elements().size(), false);
-            for (std::size_t i = 0; i < value.elements().size(); ++i) {
-                JsonValue& item = value.elements()[i];
-                const JsonValue* name = nameOf(item);
-                for (std::size_t j = 0; j < oldItems->elements().size(); ++j) {
-                    const JsonValue& old = oldItems->elements()[j];
-                    const JsonValue* oldName = nameOf(old);
-                    const bool match = name ? (oldName && oldName->text() == name->text()) : (!oldName && j == i);
-                    if (!used[j] && match) {
-                        used[j] = true;
-                        carryNotes(item, old);
-                        break;
-                    }
+    if (!dumped.contains("items"))
+        return merged;
+    Json& items = dumped["items"];
+    if (oldItems && oldItems->is_array() && items.is_array()) {
+        std::vector<bool> used(oldItems->size(), false);
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            Json& item = items[i];
+            const Json* name = nameOf(item);
+            for (std::size_t j = 0; j < oldItems->size(); ++j) {
+                const Json& old = (*oldItems)[j];
+                const Json* oldName = nameOf(old);
+                const bool match = name ? (oldName && *oldName == *name) : (!oldName && j == i);
+                if (!used[j] && match) {
+                    used[j] = true;
+                    carryNotes(item, old);
+                    break;
                 }
             }
         }
-        merged.Add("items", std::move(value));
     }
+    merged["items"] = std::move(items);
     return merged;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "JsonValue.h"
+#include "JsonText.h"
 
 // A dump written over reviewed sources keeps what only the sources know:
 // the file's title, notes and references, each item's "source" and "note",
@@ -11,5 +11,5 @@ class SourceNotes {
 public:
     // `dumped` is a fresh document of the dump; `existing` the source file it
     // replaces. Items are matched by name, nameless ones (texts) by position.
-    static JsonValue Merge(JsonValue dumped, const JsonValue& existing);
+    static Json Merge(Json dumped, const Json& existing);
 };

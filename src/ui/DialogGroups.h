@@ -1,0 +1,208 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CIsolasjon;
+class CMantling;
+class CRordimensjon;
+class CRormaterial;
+class NumberRow;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+// The groups of controls that several module dialogs share. Each binds to
+// the members of the dialog's copy of the input that it edits, lays out its
+// controls, keeps their states, and stores its choices on OK; the number
+// rows it uses are the dialog's own (declared with the module's fields), so
+// the dialog's exchange order stays its own. `changed` is called after every
+// change that may change other controls' states.
+
+QRadioButton* AddRadio(QWidget* parent, const char* text, const char* name, QButtonGroup* group, int id);
+QCheckBox* AddCheck(QWidget* parent, const char* text, const char* name, bool checked);
+QComboBox* AddChoice(QWidget* parent, const char* name);
+QPushButton* AddPush(QWidget* parent, const char* text, const char* name);
+int CurrentLine(const QComboBox* box);
+
+// Shows the names in the box and selects line `current` (none for -1).
+void FillNames(QComboBox* box, const std::vector<std::string>& names, int current);
+
+// A combo box of catalogue items: the box shows their names, the choice
+// keeps the items, so a line never carries a pointer.
+template <class T>
+class ItemChoice {
+public:
+    ItemChoice(QWidget* parent, const char* name) : box_(AddChoice(parent, name)) {}
+
+    QComboBox* Box() const { return box_; }
+    // The items in their order; `current` is selected, none when absent.
+    template <class Items>
+    void Fill(const Items& items, const T* current)
+    {
+        items_.assign(items.begin(), items.end());
+        std::vector<std::string> names;
+        int selected = -1;
+        for (std::size_t i = 0; i < items_.size(); ++i) {
+            names.push_back(items_[i]->name);
+            if (items_[i] == current)
+                selected = int(i);
+        }
+        FillNames(box_, names, selected);
+    }
+    T* Chosen() const
+    {
+        const int i = CurrentLine(box_);
+        return i >= 0 && i < int(items_.size()) ? items_[std::size_t(i)] : nullptr;
+    }
+
+private:
+    QComboBox* box_;
+    std::vector<T*> items_;
+};
+
+// "Omgivning": indoors, outdoors with the wind speed and "Ortsdata...", or a
+// given outer coefficient. "Ortsdata..." writes the location's annual mean
+// temperature into the ambient row and its wind speed into the wind row.
+class SurroundingsGroup {
+public:
+    SurroundingsGroup(QWidget* dialog, int& surroundings, NumberRow& windSpeed, NumberRow& coefficient,
+                      NumberRow& ambientTemp, std::function<void()> changed);
+
+    QGroupBox* Box() const { return box_; }
+    int Chosen() const;
+    void UpdateStates();
+    void Store();
+    void OnClimate();
+
+private:
+    int& surroundings_;
+    NumberRow& windSpeed_;
+    NumberRow& coefficient_;
+    NumberRow& ambientTemp_;
+    QGroupBox* box_;
+    QButtonGroup* buttons_;
+    QPushButton* climate_;
+};
+
+// "Utvändig ytbeklädnad (ytskikt)": a cladding from the database or a typed
+// emissivity; choosing a cladding shows its emissivity. Objects insulated
+// inside take their surface from another list and may have an inner cladding.
+class CladdingGroup {
+public:
+    CladdingGroup(QWidget* dialog, bool& emissivityTyped, CMantling*& outer, NumberRow& emissivity,
+                  std::function<void()> changed);
+    // The inner cladding ("Invändig ytbeklädnad"), for dialogs that offer it.
+    void AddInner(bool& used, CMantling*& inner);
+
+    QGroupBox* Box() const { return box_; }
+    // The outer list for objects insulated inside, or the ordinary one.
+    void SetInsideList(bool inside);
+    void UpdateStates(bool insideInsulated);
+    void Store();
+
+private:
+    void fillOuter();
+
+    QWidget* dialog_;
+    bool& typed_;
+    CMantling*& outer_;
+    NumberRow& emissivity_;
+    bool* innerUsed_ = nullptr;
+    CMantling** inner_ = nullptr;
+    bool insideList_ = false;
+    QGroupBox* box_;
+    QGridLayout* grid_;
+    QButtonGroup* choice_;
+    ItemChoice<CMantling> cladding_;
+    QCheckBox* innerUsedBox_ = nullptr;
+    std::unique_ptr<ItemChoice<CMantling>> innerCladding_;
+};
+
+// The pipe of a module: "Rörmaterial:", "Rördimension:" or an own dimension
+// with its diameter and wall, and the bare pipe's emissivity, which choosing
+// a material fills in.
+class PipeGroup {
+public:
+    PipeGroup(QWidget* dialog, CRormaterial*& material, const CRordimensjon*& dimension, bool& ownDimension,
+              NumberRow& outerDiameter, NumberRow& wall, NumberRow& bareEmissivity, std::function<void()> changed);
+
+    // Material, dimension, own-dimension check, diameter and wall in five
+    // grid rows from `row`; the dialog places the bare emissivity row.
+    void PlaceIn(QGridLayout* grid, int row);
+    void UpdateStates(bool isPipe);
+    void Store();
+
+private:
+    void fillDimensions();
+    void onMaterialChosen();
+    void onDimensionChosen();
+
+    QWidget* dialog_;
+    CRormaterial*& material_;
+    const CRordimensjon*& dimension_;
+    bool& ownDimension_;
+    NumberRow& outerDiameter_;
+    NumberRow& wall_;
+    NumberRow& bareEmissivity_;
+    ItemChoice<CRormaterial> materialBox_;
+    ItemChoice<CRordimensjon> dimensionBox_;
+    QCheckBox* ownBox_;
+    QLabel* materialLabel_;
+    QLabel* dimensionLabel_;
+};
+
+// "Isolering": the buttons "Isolering lag 1" and (optionally) "Isolering lag
+// 2" with the layers' summaries, and the check "2-lags isolering".
+class LayersGroup {
+public:
+    LayersGroup(QWidget* dialog, CIsolasjon& layer1, std::function<void()> changed);
+    void AddSecondLayer(CIsolasjon& layer2, bool& twoLayers);
+
+    QGroupBox* Box() const { return box_; }
+    bool TwoLayersChecked() const;
+    // The products offered follow the object kind.
+    void SetObjectKind(int kind);
+    // twoLayersOffered: the check; the second layer when it is also checked.
+    void UpdateStates(bool twoLayersOffered, bool withThickness);
+    void Store();
+    void OnLayer(int layer);
+
+private:
+    QWidget* dialog_;
+    CIsolasjon& layer1_;
+    CIsolasjon* layer2_ = nullptr;
+    bool* twoLayers_ = nullptr;
+    std::function<void()> changed_;
+    bool withThickness_ = true;
+    QGroupBox* box_;
+    QGridLayout* grid_;
+    QCheckBox* twoLayersBox_ = nullptr;
+    QPushButton* layer2Button_ = nullptr;
+    QLabel* summary1_;
+    QLabel* summary2_ = nullptr;
+};
+
+// The energy rows: operating hours, energy price and CO2 factor.
+class EnergyGroup {
+public:
+    EnergyGroup(NumberRow& hours, NumberRow& price, NumberRow& co2);
+    void PlaceIn(QGridLayout* grid, int row);
+    void UpdateStates(bool hoursUsed, bool costUsed);
+
+private:
+    NumberRow& hours_;
+    NumberRow& price_;
+    NumberRow& co2_;
+};

@@ -1,0 +1,267 @@
+// Makes the documents of the golden export cases (tests/app/golden/<case>/
+// input.tkv) with the program's own classes and the shipped catalogue, so a
+// case's inputs are read here rather than guessed from bytes. It writes only
+// documents; the expected exports are renewed by the golden test itself
+// (tests/app/golden/README.md).
+//
+//   golden_documents            every case below
+//   golden_documents CASE...    only these
+
+#include "ScopedWorkingFolder.h"
+#include "database/CDataBase.h"
+#include "database/CIsoProdukt.h"
+#include "database/CMantling.h"
+#include "database/CRormaterial.h"
+#include "database/CTillegg2.h"
+#include "doc/CVekDoc.h"
+#include "modules/CTilleggsutstyr.h"
+#include "modules/CVarmeTapModul.h"
+#include "modules/StandardDocumentParts.h"
+#include "platform/MemorySettings.h"
+#include "platform/ScriptedPrompter.h"
+#include "platform/Services.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <iostream>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+template <class T>
+T* Named(int list, const std::string& name)
+{
+    for (T* item : CDataBase::SystemItems<T>(list))
+        if (item->name == name)
+            return item;
+    throw std::runtime_error("the shipped catalogue has no \"" + name + "\" in list " + std::to_string(list));
+}
+
+CIsoProdukt* Product(const std::string& name)
+{
+    return Named<CIsoProdukt>(CDataBase::insulationProducts, name);
+}
+
+void TakePipe(CVarmeTapModul& m, const std::string& material, const std::string& dimension)
+{
+    CRormaterial* pipe = Named<CRormaterial>(CDataBase::pipeMaterials, material);
+    m.Pipe().SetMaterial(pipe, true);
+    for (const auto& candidate : pipe->dimensions)
+        if (candidate->name == dimension) {
+            m.Pipe().SetDimension(*candidate);
+            m.TakePipeValues();
+            return;
+        }
+    throw std::runtime_error(material + " has no dimension " + dimension);
+}
+
+// The kind and criterion as the dialog leaves them: the layers offer the
+// products of the kind.
+void Choose(CVarmeTapModul& m, int objectKind, int criterion)
+{
+    m.objectKind = objectKind;
+    m.criterion = criterion;
+    m.layer1.objectKind = objectKind;
+    m.layer2.objectKind = objectKind;
+}
+
+struct GoldenCase {
+    const char* folder;
+    std::function<void(CVarmeTapModul&)> fill;
+};
+
+const std::vector<GoldenCase> cases = {
+    // DN40 steel, 80 °C in a 20 °C room, 20 m, 40 mm stone wool sections
+    // under PVC, with the energy rows.
+    {"pipe_given_thickness",
+     [](CVarmeTapModul& m) {
+         Choose(m, 0, 0);
+         TakePipe(m, "Stålrör, svetsat/svart", "DN40");
+         m.mediumTemp = 80.0f;
+         m.ambientTemp = 20.0f;
+         m.layer1.SetCatalogueProduct(Product("Rörskål stenull 100 kg/m³"));
+         m.layer1.catalogueThickness = 40.0f;
+         m.SetOuterCladding(Named<CMantling>(CDataBase::outerCladdings, "PVC-mantel"));
+         m.energyCalc = true;
+     }},
+    // A DN100 steam line outdoors: 180 °C, 0 °C air at 4 m/s, 50 m, 50 mm
+    // high-temperature mat under 50 mm glass wool sections and oxidised
+    // aluminium, on uninsulated supports, with four flanged valves.
+    {"pipe_two_layers",
+     [](CVarmeTapModul& m) {
+         Choose(m, 0, 0);
+         TakePipe(m, "Stålrör, svetsat/svart", "DN100");
+         m.mediumTemp = 180.0f;
+         m.ambientTemp = 0.0f;
+         m.surroundings = 1;
+         m.windSpeed = 4.0f;
+         m.length = 50.0f;
+         m.twoLayers = true;
+         m.layer1.SetCatalogueProduct(Product("Nätmatta stenull 110 kg/m³ högtemperatur"));
+         m.layer1.catalogueThickness = 50.0f;
+         m.layer2.SetCatalogueProduct(Product("Rörskål glasull 60 kg/m³"));
+         m.layer2.catalogueThickness = 50.0f;
+         m.SetOuterCladding(Named<CMantling>(CDataBase::outerCladdings, "Aluminiumplåt, oxiderad"));
+         m.supports = true;
+         m.fittingsUsed = true;
+         auto valves = std::make_unique<CTilleggsutstyr>();
+         valves->SetFittingType(Named<CTillegg2>(CDataBase::fittings, "Ventil med flänsar, oisolerad"));
+         valves->count = 4;
+         valves->UpdateName("");
+         m.fittings.push_back(std::move(valves));
+         m.operatingHours = 6000.0f;
+         m.energyPrice = 45.0f;
+         m.energyCalc = true;
+     }},
+    // A chilled supply duct, 600 × 400 mm with 800 l/s at 12 °C in a 26 °C
+    // plant room, kept at 24 °C outside by foiled lamella mat.
+    {"rectangular_duct_surface_temperature",
+     [](CVarmeTapModul& m) {
+         Choose(m, 2, 1);
+         m.mediumTemp = 12.0f;
+         m.ambientTemp = 26.0f;
+         m.givenSurfaceTemp = 24.0f;
+         m.width = 600.0f;
+         m.height = 400.0f;
+         m.flowUnit = 1;
+         m.flow = 800.0f;
+         m.layer1.SetCatalogueProduct(Product("Lamellmatta stenull 40 kg/m³ med aluminiumfolie"));
+         m.SetOuterCladding(Named<CMantling>(CDataBase::outerCladdings, "Armerad aluminiumfolie"));
+     }},
+    // Warm air, Ø315 mm with 1000 m³/h at 35 °C, through a 5 °C attic,
+    // allowed to lose 14 W/m.
+    {"circular_duct_heat_loss",
+     [](CVarmeTapModul& m) {
+         Choose(m, 1, 2);
+         m.mediumTemp = 35.0f;
+         m.ambientTemp = 5.0f;
+         m.diameter = 315.0f;
+         m.flowUnit = 0;
+         m.flow = 1000.0f;
+         m.givenHeatLoss = 14.0f;
+         m.layer1.SetCatalogueProduct(Product("Lamellmatta glasull 30 kg/m³ med aluminiumfolie"));
+         m.SetOuterCladding(Named<CMantling>(CDataBase::outerCladdings, "Armerad aluminiumfolie"));
+     }},
+    // An 800 × 500 mm duct lined inside with 50 mm glass wool board under
+    // glass cloth, air at 30 °C and 4 m/s through a 5 °C space, 15 m.
+    {"rectangular_duct_inside",
+     [](CVarmeTapModul& m) {
+         Choose(m, 3, 0);
+         m.mediumTemp = 30.0f;
+         m.ambientTemp = 5.0f;
+         m.width = 800.0f;
+         m.height = 500.0f;
+         m.length = 15.0f;
+         m.flowUnit = 2;
+         m.flow = 4.0f;
+         m.layer1.SetCatalogueProduct(Product("Kanalskiva glasull 70 kg/m³ med glasfiberväv, invändig"));
+         m.layer1.catalogueThickness = 50.0f;
+         m.SetOuterCladding(Named<CMantling>(CDataBase::insideOuterSurfaces, "Förzinkad kanalplåt, ny"));
+         m.innerCladdingUsed = true;
+         m.SetInnerCladding(Named<CMantling>(CDataBase::innerCladdings, "Glasfiberväv"));
+     }},
+    // The 2 m high wall of a 90 °C accumulator tank in a 15 °C boiler room,
+    // 12 m², to insulation class 4.
+    {"flat_surface_insulation_class",
+     [](CVarmeTapModul& m) {
+         Choose(m, 4, 3);
+         m.mediumTemp = 90.0f;
+         m.ambientTemp = 15.0f;
+         m.orientation = 1;
+         m.height = 2000.0f;
+         m.area = 12.0f;
+         m.givenClass = 3;
+         m.layer1.SetCatalogueProduct(Product("Skiva stenull 140 kg/m³ för ytor"));
+         m.SetOuterCladding(Named<CMantling>(CDataBase::outerCladdings, "Aluzinkplåt, lätt oxiderad"));
+     }},
+    // A 28 mm copper heating pipe, 70 °C in a 20 °C room for 5000 h a year:
+    // 250 000 degree-hours ask for class 4.
+    {"pipe_en12828",
+     [](CVarmeTapModul& m) {
+         Choose(m, 0, 4);
+         TakePipe(m, "Kopparrör", "28×1,2");
+         m.mediumTemp = 70.0f;
+         m.ambientTemp = 20.0f;
+         m.operatingHours = 5000.0f;
+         m.spillFactor = 1.0f;
+         m.layer1.SetCatalogueProduct(Product("Rörskål glasull 60 kg/m³"));
+         m.SetOuterCladding(Named<CMantling>(CDataBase::outerCladdings, "PVC-mantel"));
+     }},
+    // A 28 °C floor over a 20 °C room, 2000 h a year: 16 000 degree-hours
+    // need no insulation, and the bare surface is shown.
+    {"flat_surface_en12828_bare",
+     [](CVarmeTapModul& m) {
+         Choose(m, 4, 4);
+         m.mediumTemp = 28.0f;
+         m.ambientTemp = 20.0f;
+         m.area = 5.0f;
+         m.operatingHours = 2000.0f;
+         m.spillFactor = 1.0f;
+         m.layer1.SetCatalogueProduct(Product("Skiva cellgummi (FEF)"));
+         m.SetOuterCladding(Named<CMantling>(CDataBase::outerCladdings, "Målad plåt"));
+     }},
+};
+
+// Makes the case's document and saves it; false with a message when the
+// calculation fails or says anything.
+bool Make(const GoldenCase& golden, const fs::path& target)
+{
+    platform::ScriptedPrompter prompter;
+    platform::MemorySettings settings;
+    platform::ScopedServices services({.prompter = &prompter, .settings = &settings});
+    StandardDocumentParts parts;
+    CVekDoc doc(parts);
+    doc.NewDocument();
+    auto& m = static_cast<CVarmeTapModul&>(doc.Module(0));
+    golden.fill(m);
+    const bool calculated = m.Calculate();
+    for (const std::string& text : prompter.Texts())
+        std::cerr << golden.folder << ": the calculation said: " << text << "\n";
+    if (!calculated || !prompter.Texts().empty()) {
+        std::cerr << golden.folder << ": not written\n";
+        return false;
+    }
+    fs::create_directories(target.parent_path());
+    if (!doc.SaveDocument(target.string())) {
+        std::cerr << target.string() << ": cannot write the document\n";
+        return false;
+    }
+    std::cout << "wrote " << target.string() << "\n";
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> wanted(argv + 1, argv + argc);
+    for (const std::string& name : wanted) {
+        bool known = false;
+        for (const GoldenCase& golden : cases)
+            known = known || name == golden.folder;
+        if (!known) {
+            std::cerr << "golden_documents: no case " << name << "\n";
+            return 2;
+        }
+    }
+    // The catalogue is read from the working folder, as the program reads it.
+    const ScopedWorkingFolder work = ScopedWorkingFolder::Fresh("tekvar-golden-documents");
+    for (const char* file : {"tekvar.dat", "tekvar.ort", "tekvar.cst", "tekvar.ama"})
+        fs::copy_file(fs::path(TEKVAR_BUILT_DATA) / file, file);
+    bool ok = true;
+    try {
+        for (const GoldenCase& golden : cases)
+            if (wanted.empty() || std::find(wanted.begin(), wanted.end(), golden.folder) != wanted.end())
+                ok = Make(golden, fs::path(TEKVAR_GOLDEN_DIR) / golden.folder / "input.tkv") && ok;
+    } catch (const std::exception& error) {
+        std::cerr << "golden_documents: " << error.what() << "\n";
+        return 1;
+    }
+    return ok ? 0 : 1;
+}
