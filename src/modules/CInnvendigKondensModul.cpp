@@ -77,5 +77,5 @@ void CInnvendigKondensModul::Serialize(CArchive& ar)
 
 ProductPicture CInnvendigKondensModul::GetProductPicture() const
 {
-    return LayerPicture(insulation, InsulatedKind(), orientation == 1);
+    return LayerPicture(insulation, int(InsulatedKind()), orientation == 1);
 }

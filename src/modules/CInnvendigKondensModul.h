@@ -45,7 +45,8 @@ public:
 private:
     // CInnvendigKondensModulCalc.cpp
     bool inputUsable() const;
-    bool fail(int messageId);
+    // Shows the kernel's failure (none for 0), clears the page; always false.
+    bool fail(int kernelFailure);
     void showResults();
     void clearPage();
     // False when a value to show is no number.

@@ -1,6 +1,7 @@
 #include "CInnvendigKondensModul.h"
 
 #include "CondensationTables.h"
+#include "KernelMessages.h"
 #include "doc/CVekDoc.h"
 #include "doc/StringTable.h"
 #include "platform/Services.h"
@@ -81,7 +82,7 @@ thermal::DuctCondensationInputs CInnvendigKondensModul::ThermalInputs() const
     if (const CIsoProdukt* product = insulation.Product())
         product->GetCoefficients(in.layer1.conductivity.a, in.layer1.conductivity.b, in.layer1.conductivity.c,
                                  in.layer1.conductivity.d);
-    in.surface.surroundings = surroundings;
+    in.surface.surroundings = Surroundings(surroundings);
     in.surface.orientation = orientation;
     in.surface.windSpeed = windSpeed;
     in.surface.givenCoefficient = givenCoefficient;
@@ -125,10 +126,9 @@ bool CInnvendigKondensModul::Calculate()
     return true;
 }
 
-bool CInnvendigKondensModul::fail(int messageId)
+bool CInnvendigKondensModul::fail(int kernelFailure)
 {
-    if (messageId != 0)
-        platform::prompter().Tell(LoadString(messageId));
+    ShowKernelMessages({}, kernelFailure);
     clearPage();
     resultsValid = false;
     return false;
@@ -181,7 +181,7 @@ bool CInnvendigKondensModul::fillResultTable(const thermal::InnerDewPointResult&
         if (!finite(atStandard))
             return false;
         const auto both = [](int format, float a, float b) {
-            return std::vector<std::string>{ShownValue(format, a), ShownValue(format, b)};
+            return std::vector<std::string>{FormatValue(format, a), FormatValue(format, b)};
         };
         TableRows rows(2);
         rows.Add(thicknessRow, both(millimetreFormat, needed.thickness * 1000.0f, standard));
@@ -199,17 +199,17 @@ bool CInnvendigKondensModul::fillResultTable(const thermal::InnerDewPointResult&
     }
 
     TableRows rows(1);
-    rows.Add(neededThicknessRow, {ShownValue(millimetreFormat, needed.thickness * 1000.0f)});
+    rows.Add(neededThicknessRow, {FormatValue(millimetreFormat, needed.thickness * 1000.0f)});
     if (product && found.insulated)
         rows.Add(standardThicknessRow, {standardText});
-    rows.Add(outerCoefficientRow, {ShownValue(coefficientFormat, needed.outerCoefficient)});
-    rows.Add(innerCoefficientRow, {ShownValue(coefficientFormat, needed.innerCoefficient)});
-    rows.Add(dewPointRow, {ShownValue(temperatureFormat, in.dewPoint)});
-    rows.Add(heatLossRow, {ShownValue(perMetreFormat, perMetre(needed))});
-    rows.Add(outletTempRow, {ShownValue(temperatureFormat, needed.outletTemp)});
+    rows.Add(outerCoefficientRow, {FormatValue(coefficientFormat, needed.outerCoefficient)});
+    rows.Add(innerCoefficientRow, {FormatValue(coefficientFormat, needed.innerCoefficient)});
+    rows.Add(dewPointRow, {FormatValue(temperatureFormat, in.dewPoint)});
+    rows.Add(heatLossRow, {FormatValue(perMetreFormat, perMetre(needed))});
+    rows.Add(outletTempRow, {FormatValue(temperatureFormat, needed.outletTemp)});
     if (found.insulated)
-        rows.Add(innerSurfaceRow, {ShownValue(temperatureFormat, needed.innerSurfaceTemp)});
-    rows.Add(uValueRow, {ShownValue(uFormat, uValue(needed))});
+        rows.Add(innerSurfaceRow, {FormatValue(temperatureFormat, needed.innerSurfaceTemp)});
+    rows.Add(uValueRow, {FormatValue(uFormat, uValue(needed))});
     rows.Add(requirementRow, {thermal::RequirementUValueText(D)});
     rows.Fill(resultTable, {tableCaption, resultCaption});
     return true;
@@ -220,22 +220,22 @@ void CInnvendigKondensModul::fillInputTable()
     TableRows rows(1);
     rows.Add(62489, {LoadString(Circular() ? 62361 : 62362)});
     if (Circular()) {
-        rows.Add(62364, {ShownValue(millimetreFormat, ductDiameter)});
+        rows.Add(62364, {FormatValue(millimetreFormat, ductDiameter)});
     } else {
-        rows.Add(62366, {ShownValue(millimetreFormat, height)});
-        rows.Add(62368, {ShownValue(millimetreFormat, width)});
+        rows.Add(62366, {FormatValue(millimetreFormat, height)});
+        rows.Add(62368, {FormatValue(millimetreFormat, width)});
     }
-    rows.Add(62542, {ShownValue(metreFormat, ductLength)});
+    rows.Add(62542, {FormatValue(metreFormat, ductLength)});
     AddProductRows(rows, insulation);
     AddSurfaceRows(rows, surroundings, outerCladding, surfaceSource, InsulatedEmissivity());
-    rows.Add(62395, {ShownValue(temperatureFormat, ambientTemperature)});
+    rows.Add(62395, {FormatValue(temperatureFormat, ambientTemperature)});
     AddSurroundingsRows(rows, surroundings, windSpeed, givenCoefficient, outerCoefficientRow);
     if (innerCoefficientGiven)
-        rows.Add(innerCoefficientRow, {ShownValue(oneDecimalFormat, givenInnerCoefficient)});
+        rows.Add(innerCoefficientRow, {FormatValue(oneDecimalFormat, givenInnerCoefficient)});
     rows.Add(19, {LoadString(supports ? 20 : 21)});
-    rows.Add(62447, {ShownValue(flowFormats[std::clamp(flowUnit, 0, 2)], flow)});
-    rows.Add(62426, {ShownValue(temperatureFormat, inletTemperature)});
-    rows.Add(62486, {ShownValue(humidityFormat, relativeHumidity)});
+    rows.Add(62447, {FormatValue(flowFormats[std::clamp(flowUnit, 0, 2)], flow)});
+    rows.Add(62426, {FormatValue(temperatureFormat, inletTemperature)});
+    rows.Add(62486, {FormatValue(humidityFormat, relativeHumidity)});
     rows.Fill(inputTable, {tableCaption, inputCaption});
 }
 

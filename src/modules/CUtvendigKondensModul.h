@@ -63,8 +63,8 @@ private:
     // CUtvendigKondensModulCalc.cpp
     // The dialog's checks on what the module holds; shows a refusal's message.
     bool inputUsable() const;
-    // Shows the message (none for 0), clears the page; always false.
-    bool fail(int messageId);
+    // Shows the kernel's failure (none for 0), clears the page; always false.
+    bool fail(int kernelFailure);
     void showResults();
     void clearPage();
 

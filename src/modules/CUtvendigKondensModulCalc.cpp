@@ -1,5 +1,6 @@
 #include "CUtvendigKondensModul.h"
 
+#include "KernelMessages.h"
 #include "doc/CVekDoc.h"
 #include "doc/StringTable.h"
 #include "platform/Services.h"
@@ -36,10 +37,10 @@ float CUtvendigKondensModul::InsulatedEmissivity() const
 thermal::Inputs CUtvendigKondensModul::ThermalInputs() const
 {
     thermal::Inputs in;
-    in.objectKind = objectKind;
+    in.objectKind = Kind();
     in.mediumTemp = mediumTemperature;
     in.ambientTemp = ambientTemperature;
-    in.diameter = (objectKind == thermal::kind::pipe ? pipeDiameter : ductDiameter) / 1000.0f;
+    in.diameter = (Kind() == ObjectKind::Pipe ? pipeDiameter : ductDiameter) / 1000.0f;
     in.height = height / 1000.0f;
     in.width = width / 1000.0f;
     if (const CIsoProdukt* product = insulation.Product())
@@ -50,7 +51,7 @@ thermal::Inputs CUtvendigKondensModul::ThermalInputs() const
         in.wall.conductivity0 = material->conductivityAtZero;
         in.wall.slope = material->temperatureCoefficient;
     }
-    in.surface.surroundings = surroundings;
+    in.surface.surroundings = Surroundings(surroundings);
     in.surface.orientation = orientation;
     in.surface.windSpeed = windSpeed;
     in.surface.givenCoefficient = givenCoefficient;
@@ -90,10 +91,9 @@ bool CUtvendigKondensModul::Calculate()
     return true;
 }
 
-bool CUtvendigKondensModul::fail(int messageId)
+bool CUtvendigKondensModul::fail(int kernelFailure)
 {
-    if (messageId != 0)
-        platform::prompter().Tell(LoadString(messageId));
+    ShowKernelMessages({}, kernelFailure);
     clearPage();
     resultsValid = false;
     return false;
@@ -115,11 +115,12 @@ bool CUtvendigKondensModul::inputUsable() const
 
 void CUtvendigKondensModul::showResults()
 {
-    const bool drawn = objectKind == thermal::kind::pipe || objectKind == thermal::kind::circularDuct ||
-                       objectKind == thermal::kind::ductOutside;
+    const ObjectKind kind = Kind();
+    const bool drawn =
+        kind == ObjectKind::Pipe || kind == ObjectKind::CircularDuct || kind == ObjectKind::RectangularDuctOutside;
     if (drawn) {
         const thermal::Outline& o = drawnOutline_;
-        if (objectKind == thermal::kind::ductOutside)
+        if (kind == ObjectKind::RectangularDuctOutside)
             spaceDrawing.SetDimensions(CInsulationSpace::rectangularDuct, 0.0f, o.width, o.height);
         else
             spaceDrawing.SetDimensions(objectKind, o.diameter, 0.0f, 0.0f);

@@ -48,7 +48,7 @@ bool CUtvendigKondensModul::fillResultTable(const thermal::OuterDewPointResult& 
     const int flowFormat = flat ? perSquareMetreFormat : perMetreFormat;
     const int uFormat = flat ? uPerSquareMetreFormat : uPerMetreFormat;
     const float dT = mediumTemperature - ambientTemperature;
-    const float D = thermal::EquivalentDiameter(objectKind, pipeDiameter, ductDiameter, height, width);
+    const float D = thermal::EquivalentDiameter(Kind(), pipeDiameter, ductDiameter, height, width);
     const float needed = found.thickness * 1000.0f; // mm
     drawnOutline_ = found.outline;
 
@@ -61,9 +61,9 @@ bool CUtvendigKondensModul::fillResultTable(const thermal::OuterDewPointResult& 
         standard = product->NextStandardThickness(found.thickness, standardText);
     // Lining a duct with it would close the duct: the comparison is left out
     // and the row says why.
-    if (standard > 0.0f && objectKind == thermal::kind::ductInside &&
+    if (standard > 0.0f && Kind() == ObjectKind::RectangularDuctInside &&
         (2.0f * standard >= width || 2.0f * standard >= height)) {
-        standardText = ShownValue(doesNotFitFormat, standard);
+        standardText = FormatValue(doesNotFitFormat, standard);
         standard = -1.0f;
     }
 
@@ -74,16 +74,16 @@ bool CUtvendigKondensModul::fillResultTable(const thermal::OuterDewPointResult& 
             return false;
         drawnOutline_ = atStandard.outline;
         TableRows rows(2);
-        rows.Add(thicknessRow, {ShownValue(millimetreFormat, needed), ShownValue(millimetreFormat, standard)});
+        rows.Add(thicknessRow, {FormatValue(millimetreFormat, needed), FormatValue(millimetreFormat, standard)});
         rows.Add(surfaceTempRow,
-                 {ShownValue(temperatureFormat, dewPoint), ShownValue(temperatureFormat, atStandard.surfaceTemp)});
-        rows.Add(dewPointRow, {ShownValue(temperatureFormat, dewPoint), ShownValue(temperatureFormat, dewPoint)});
-        rows.Add(outerCoefficientRow, {ShownValue(coefficientFormat, found.outerCoefficient),
-                                       ShownValue(coefficientFormat, atStandard.outerCoefficient)});
+                 {FormatValue(temperatureFormat, dewPoint), FormatValue(temperatureFormat, atStandard.surfaceTemp)});
+        rows.Add(dewPointRow, {FormatValue(temperatureFormat, dewPoint), FormatValue(temperatureFormat, dewPoint)});
+        rows.Add(outerCoefficientRow, {FormatValue(coefficientFormat, found.outerCoefficient),
+                                       FormatValue(coefficientFormat, atStandard.outerCoefficient)});
         rows.Add(heatLossRow,
-                 {ShownValue(flowFormat, found.heatFlow), ShownValue(flowFormat, atStandard.heatFlow)});
+                 {FormatValue(flowFormat, found.heatFlow), FormatValue(flowFormat, atStandard.heatFlow)});
         rows.Add(uValueRow,
-                 {ShownValue(uFormat, found.heatFlow / dT), ShownValue(uFormat, atStandard.heatFlow / dT)});
+                 {FormatValue(uFormat, found.heatFlow / dT), FormatValue(uFormat, atStandard.heatFlow / dT)});
         rows.Add(requirementRow, {{}, thermal::RequirementUValueText(D)});
         rows.Fill(resultTable, {tableCaption, neededCaption, standardCaption});
         return true;
@@ -92,13 +92,13 @@ bool CUtvendigKondensModul::fillResultTable(const thermal::OuterDewPointResult& 
     if (!AllFinite({needed, dewPoint, found.outerCoefficient, found.heatFlow}))
         return false;
     TableRows rows(1);
-    rows.Add(neededThicknessRow, {ShownValue(millimetreFormat, needed)});
+    rows.Add(neededThicknessRow, {FormatValue(millimetreFormat, needed)});
     if (product && found.insulated)
         rows.Add(standardThicknessRow, {standardText});
-    rows.Add(dewPointRow, {ShownValue(temperatureFormat, dewPoint)});
-    rows.Add(outerCoefficientRow, {ShownValue(coefficientFormat, found.outerCoefficient)});
-    rows.Add(heatLossRow, {ShownValue(flowFormat, found.heatFlow)});
-    rows.Add(uValueRow, {ShownValue(uFormat, found.heatFlow / dT)});
+    rows.Add(dewPointRow, {FormatValue(temperatureFormat, dewPoint)});
+    rows.Add(outerCoefficientRow, {FormatValue(coefficientFormat, found.outerCoefficient)});
+    rows.Add(heatLossRow, {FormatValue(flowFormat, found.heatFlow)});
+    rows.Add(uValueRow, {FormatValue(uFormat, found.heatFlow / dT)});
     rows.Add(requirementRow, {thermal::RequirementUValueText(D)});
     rows.Fill(resultTable, {tableCaption, resultCaption});
     return true;
@@ -108,28 +108,28 @@ void CUtvendigKondensModul::fillInputTable()
 {
     TableRows rows(1);
     rows.Add(62359, {LoadString(kindTexts[objectKind])});
-    switch (objectKind) {
-    case thermal::kind::pipe:
-    case thermal::kind::circularDuct:
-        rows.Add(62364, {ShownValue(diameterFormat, objectKind == thermal::kind::pipe ? pipeDiameter : ductDiameter)});
+    switch (Kind()) {
+    case ObjectKind::Pipe:
+    case ObjectKind::CircularDuct:
+        rows.Add(62364, {FormatValue(diameterFormat, Kind() == ObjectKind::Pipe ? pipeDiameter : ductDiameter)});
         break;
-    case thermal::kind::ductOutside:
-    case thermal::kind::ductInside:
-        rows.Add(62366, {ShownValue(diameterFormat, height)});
-        rows.Add(62368, {ShownValue(diameterFormat, width)});
+    case ObjectKind::RectangularDuctOutside:
+    case ObjectKind::RectangularDuctInside:
+        rows.Add(62366, {FormatValue(diameterFormat, height)});
+        rows.Add(62368, {FormatValue(diameterFormat, width)});
         break;
     default:
         if (Vertical())
-            rows.Add(34, {ShownValue(diameterFormat, height)});
+            rows.Add(34, {FormatValue(diameterFormat, height)});
         break;
     }
     AddProductRows(rows, insulation);
     AddSurfaceRows(rows, surroundings, outerCladding, surfaceSource, InsulatedEmissivity());
     if (InsideInsulated() && innerCladdingEnabled && innerCladding)
         rows.Add(62396, {innerCladding->name});
-    rows.Add(62409, {ShownValue(temperatureFormat, mediumTemperature)});
-    rows.Add(62395, {ShownValue(temperatureFormat, ambientTemperature)});
-    rows.Add(62486, {ShownValue(humidityFormat, relativeHumidity)});
+    rows.Add(62409, {FormatValue(temperatureFormat, mediumTemperature)});
+    rows.Add(62395, {FormatValue(temperatureFormat, ambientTemperature)});
+    rows.Add(62486, {FormatValue(humidityFormat, relativeHumidity)});
     AddSurroundingsRows(rows, surroundings, windSpeed, givenCoefficient, 62404);
     rows.Fill(inputTable, {tableCaption, inputCaption});
 }

@@ -21,20 +21,6 @@ constexpr int oneDecimalFormat = 62403;
 
 } // namespace
 
-std::string ShownValue(int formatId, float value)
-{
-    std::string text = FormatValue(formatId, value);
-    if (text.empty() || text[0] != '-')
-        return text;
-    // The number's digits run up to the unit; a minus before nothing but
-    // zeros is the sign of a value smaller than the last digit shown.
-    const std::size_t end = text.find_first_not_of("0123456789.,", 1);
-    const std::string digits = text.substr(1, end == std::string::npos ? std::string::npos : end - 1);
-    if (digits.find_first_of("123456789") == std::string::npos)
-        text.erase(0, 1);
-    return text;
-}
-
 bool AllFinite(std::initializer_list<float> values)
 {
     for (float value : values)
@@ -62,7 +48,7 @@ void AddSurfaceRows(TableRows& rows, int surroundings, const CMantling* cladding
     if (surroundings == 2)
         return;
     rows.Add(claddingCaption, {emissivityTyped || !cladding ? LoadString(ownSurfaceText) : cladding->name});
-    rows.Add(emissivityCaption, {ShownValue(twoDecimalsFormat, emissivity)});
+    rows.Add(emissivityCaption, {FormatValue(twoDecimalsFormat, emissivity)});
 }
 
 void AddSurroundingsRows(TableRows& rows, int surroundings, float windSpeed, float givenCoefficient,
@@ -74,11 +60,11 @@ void AddSurroundingsRows(TableRows& rows, int surroundings, float windSpeed, flo
         break;
     case 1:
         rows.Add(surroundingsCaption, {LoadString(surroundingsTexts[1])});
-        rows.Add(windCaption, {ShownValue(windFormat, windSpeed)});
+        rows.Add(windCaption, {FormatValue(windFormat, windSpeed)});
         break;
     default:
         rows.Add(surroundingsCaption, {LoadString(surroundingsTexts[2])});
-        rows.Add(givenCaption, {ShownValue(oneDecimalFormat, givenCoefficient)});
+        rows.Add(givenCaption, {FormatValue(oneDecimalFormat, givenCoefficient)});
         break;
     }
 }

@@ -10,10 +10,6 @@ class CMantling;
 
 // What the two condensation modules' tables share.
 
-// A value as the tables show it: FormatValue, except that a value that
-// rounds to zero shows no minus sign ("0.0 °C", never "-0.0 °C").
-std::string ShownValue(int formatId, float value);
-
 // Whether every value is a number the page can show.
 bool AllFinite(std::initializer_list<float> values);
 

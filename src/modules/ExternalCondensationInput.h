@@ -2,6 +2,7 @@
 
 #include "CIsolasjon.h"
 #include "doc/InputCheck.h"
+#include "thermal/Choices.h"
 
 // The external condensation module's own input: what it stores, with the
 // defaults of a new document. The module holds it; its dialog edits a copy.
@@ -30,6 +31,7 @@ struct ExternalCondensationInput {
     float wallThickness = 2.0f; // mm
     float bareEmissivity = 0.5f;
 
+    ObjectKind Kind() const { return ObjectKind(objectKind); }
     bool Vertical() const { return orientation == 1; }
     // Objects insulated inside take their outer surface from the list of
     // surfaces for inside insulation and may have an inner cladding.

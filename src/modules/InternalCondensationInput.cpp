@@ -27,7 +27,7 @@ float InternalCondensationInput::FreeArea() const
 
 float InternalCondensationInput::VolumeFlow() const
 {
-    return thermal::VolumeFlow(flowUnit, flow, FreeArea());
+    return thermal::VolumeFlow(FlowUnit(flowUnit), flow, FreeArea());
 }
 
 float InternalCondensationInput::DewPoint() const

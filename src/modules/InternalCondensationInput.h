@@ -2,6 +2,7 @@
 
 #include "CIsolasjon.h"
 #include "doc/InputCheck.h"
+#include "thermal/Choices.h"
 
 // The internal condensation module's own input, with the defaults of a new
 // document. The module holds it; its dialog edits a copy. The outer cladding
@@ -33,7 +34,7 @@ struct InternalCondensationInput {
     bool Circular() const { return ductShape != 1; }
     // The object kind the products are offered for: circular duct or
     // rectangular duct insulated outside.
-    int InsulatedKind() const { return Circular() ? 1 : 2; }
+    ObjectKind InsulatedKind() const { return Circular() ? ObjectKind::CircularDuct : ObjectKind::RectangularDuctOutside; }
     // The duct's free area, m²: one rule for the dialog's unit conversion and
     // for the calculation.
     float FreeArea() const;

@@ -38,7 +38,7 @@ Outline OutlineAt(const Inputs& in, float s)
     Outline o;
     if (IsRound(in.objectKind))
         o.diameter = in.diameter + 2.0f * s;
-    else if (in.objectKind == kind::ductOutside) {
+    else if (in.objectKind == ObjectKind::RectangularDuctOutside) {
         o.width = in.width + 2.0f * s;
         o.height = in.height + 2.0f * s;
     } else {
@@ -62,15 +62,15 @@ OuterDewPointResult BareObject(const Inputs& in)
     OuterDewPointResult r;
     r.outline = OutlineAt(in, 0.0f);
     r.converged = true;
-    if (in.objectKind == kind::pipe) {
+    if (in.objectKind == ObjectKind::Pipe) {
         const HeatFlow bare = BareSurface(in);
         r.outerCoefficient = bare.outerCoefficient;
         r.heatFlow = bare.heatFlow;
         return r;
     }
     const float perimeter =
-        in.objectKind == kind::circularDuct ? pi * in.diameter : 2.0f * in.height + 2.0f * in.width;
-    const float size = in.objectKind == kind::circularDuct ? in.diameter : perimeter / pi;
+        in.objectKind == ObjectKind::CircularDuct ? pi * in.diameter : 2.0f * in.height + 2.0f * in.width;
+    const float size = in.objectKind == ObjectKind::CircularDuct ? in.diameter : perimeter / pi;
     r.outerCoefficient = SurfaceCoefficient(in, size, in.mediumTemp);
     r.heatFlow = SurfaceFlow(in, perimeter, r.outerCoefficient, in.mediumTemp);
     return r;
@@ -92,7 +92,7 @@ OuterDewPointResult ThicknessForOuterDewPoint(const Inputs& in, float td)
     // wall's share; the flow itself integrates λ between the faces.
     const float lambda = ConductivityAt(k, (tm + td) / 2.0f);
     float wallResistance = 0; // dw/λw
-    if (in.objectKind == kind::pipe)
+    if (in.objectKind == ObjectKind::Pipe)
         wallResistance = in.wall.thickness / WallConductivityAt(in.wall, tm);
 
     // The plane wall with h = 10 W/m²K that holds the surface at the dew point.
@@ -140,7 +140,7 @@ OuterDewPointResult ThicknessForOuterDewPoint(const Inputs& in, float td)
         s = next;
     }
 
-    if (in.objectKind == kind::ductInside && !(2.0f * r.thickness <= in.width && 2.0f * r.thickness <= in.height))
+    if (in.objectKind == ObjectKind::RectangularDuctInside && !(2.0f * r.thickness <= in.width && 2.0f * r.thickness <= in.height))
         return OuterFailure(r, insulationFillsDuct);
     if (!std::isfinite(r.heatFlow) || !std::isfinite(r.outerCoefficient))
         return OuterFailure(r, thicknessTooLarge);
@@ -156,7 +156,7 @@ OuterSurfaceState OuterDewPointStandard(const Inputs& in, float thicknessMm)
     const LayerGeometry g = CondensationGeometry(in, s);
     const float lambda = ConductivityAt(k, (tm + ta) / 2.0f);
     float wallResistance = 0;
-    if (in.objectKind == kind::pipe)
+    if (in.objectKind == ObjectKind::Pipe)
         wallResistance = in.wall.thickness / WallConductivityAt(in.wall, tm);
     const float wallShare = wallResistance / (s / lambda + wallResistance);
     const float u = 1.0f / (s / lambda + wallResistance);
@@ -192,7 +192,7 @@ DuctAir DuctAirOf(const DuctCondensationInputs& d)
     const Inputs& in = d.duct;
     DuctAir air;
     float dh;
-    if (in.objectKind == kind::circularDuct) {
+    if (in.objectKind == ObjectKind::CircularDuct) {
         air.area = pi * in.diameter * in.diameter / 4.0f;
         air.innerPerimeter = pi * in.diameter;
         dh = in.diameter;
@@ -228,7 +228,7 @@ DuctCooling CoolingAt(const DuctCondensationInputs& d, const DuctAir& air, float
     const float tin = in.mediumTemp;
     const float ta = in.ambientTemp;
     float outerPerimeter, factor, size;
-    if (in.objectKind == kind::circularDuct) {
+    if (in.objectKind == ObjectKind::CircularDuct) {
         const float outer = in.diameter + 2.0f * s;
         outerPerimeter = pi * outer;
         factor = std::log(outer / in.diameter) / twoPi;
@@ -292,7 +292,7 @@ InnerDewPointResult ThicknessForInnerDewPoint(const DuctCondensationInputs& d)
             return InnerFailure(r, thicknessTooLarge);
     }
     if (!(s > 0.0f)) {
-        const float size = in.objectKind == kind::circularDuct ? in.diameter : air.innerPerimeter / pi;
+        const float size = in.objectKind == ObjectKind::CircularDuct ? in.diameter : air.innerPerimeter / pi;
         DuctCooling& c = r.needed;
         c.surfaceTemp = tin;
         c.outerCoefficient = SurfaceCoefficient(in, size, tin);

@@ -52,6 +52,10 @@ TEST(DewPoint, MatchesThePublishedTable)
 
 namespace {
 
+constexpr Surroundings indoors = Surroundings::Indoors;
+constexpr Surroundings outdoors = Surroundings::Outdoors;
+constexpr Surroundings given = Surroundings::GivenCoefficient;
+
 // The correlations written out again in double precision, as a hand
 // calculation would use them: free or forced convection of air, radiation,
 // or the given coefficient.
@@ -59,7 +63,7 @@ double Convection(const Inputs& in, double dT, double D, bool plane)
 {
     const Surface& sf = in.surface;
     const bool vertical = sf.orientation == 1;
-    if (sf.surroundings == 0) {
+    if (sf.surroundings == Surroundings::Indoors) {
         const double L = plane ? (vertical ? in.height : 1.0) : D;
         if (L * L * L * dT > 10)
             return (vertical ? 1.74 : 1.21) * std::pow(dT, 0.33333);
@@ -75,7 +79,7 @@ double Convection(const Inputs& in, double dT, double D, bool plane)
 
 double Outer(const Inputs& in, double D, bool plane, double ts)
 {
-    if (in.surface.surroundings == 2)
+    if (in.surface.surroundings == Surroundings::GivenCoefficient)
         return in.surface.givenCoefficient;
     const double ta = in.ambientTemp;
     const double xs = (ts + 273.15) / 100, xa = (ta + 273.15) / 100;
@@ -114,16 +118,16 @@ struct OuterModel {
     Inputs in;
     double td;
 
-    bool plane() const { return in.objectKind >= kind::surfaceOutside; }
+    bool plane() const { return IsPlane(in.objectKind); }
     double perimeter(double s) const
     {
         switch (in.objectKind) {
-        case kind::pipe:
-        case kind::circularDuct:
+        case ObjectKind::Pipe:
+        case ObjectKind::CircularDuct:
             return pi * (in.diameter + 2 * s);
-        case kind::ductOutside:
+        case ObjectKind::RectangularDuctOutside:
             return 2 * (in.width + 2 * s) + 2 * (in.height + 2 * s);
-        case kind::ductInside:
+        case ObjectKind::RectangularDuctInside:
             return 2 * in.width + 2 * in.height;
         default:
             return 1;
@@ -144,7 +148,7 @@ struct OuterModel {
     {
         const double tm = in.mediumTemp;
         double tInner = tm;
-        if (in.objectKind == kind::pipe) {
+        if (in.objectKind == ObjectKind::Pipe) {
             const double lambda = Lambda(in.layer1.conductivity, (tm + td) / 2);
             const double rw = in.wall.thickness / (in.wall.conductivity0 + in.wall.slope * tm);
             tInner = tm - (tm - td) * rw / (s / lambda + rw);
@@ -155,10 +159,10 @@ struct OuterModel {
     double surfaceFlow(double s) const { return coefficient(s) * (plane() ? 1.0 : perimeter(s)) * (td - in.ambientTemp); }
 };
 
-Inputs Cold(int objectKind, float tm, float ta)
+Inputs Cold(ObjectKind objectKind, float tm, float ta)
 {
     Inputs in = Object(objectKind, tm, ta);
-    if (objectKind == kind::pipe) {
+    if (objectKind == ObjectKind::Pipe) {
         // DN 25 steel, 33.7 × 3.2 mm.
         in.diameter = 0.0337f;
         in.wall = {0.0032f, 50.0f, 0.0f};
@@ -176,19 +180,20 @@ TEST(OuterDewPoint, ThicknessFoundHoldsTheSurfaceAtTheDewPoint)
     const Conductivity wool{1.51e-9f, 1.31e-7f, 1.74e-4f, 0.034f};
     struct Row {
         const char* source;
-        int objectKind;
+        ObjectKind objectKind;
         float tm, ta, humidity;
-        int surroundings, orientation;
+        Surroundings surroundings;
+        int orientation;
         bool curve;
     };
     const Row rows[] = {
-        {"chilled-water pipe indoors", kind::pipe, 5, 25, 0.70f, 0, 0, false},
-        {"brine pipe, product curve", kind::pipe, -10, 22, 0.60f, 0, 0, true},
-        {"cold circular duct", kind::circularDuct, 12, 26, 0.60f, 0, 0, true},
-        {"duct outside in the wind", kind::ductOutside, 10, 25, 0.75f, 1, 0, false},
-        {"duct lined inside, given ho", kind::ductInside, 8, 22, 0.70f, 2, 0, false},
-        {"vertical cold wall", kind::surfaceOutside, -20, 20, 0.80f, 0, 1, true},
-        {"ceiling lined inside", kind::surfaceInside, 0, 25, 0.60f, 0, 0, false},
+        {"chilled-water pipe indoors", ObjectKind::Pipe, 5, 25, 0.70f, indoors, 0, false},
+        {"brine pipe, product curve", ObjectKind::Pipe, -10, 22, 0.60f, indoors, 0, true},
+        {"cold circular duct", ObjectKind::CircularDuct, 12, 26, 0.60f, indoors, 0, true},
+        {"duct outside in the wind", ObjectKind::RectangularDuctOutside, 10, 25, 0.75f, outdoors, 0, false},
+        {"duct lined inside, given ho", ObjectKind::RectangularDuctInside, 8, 22, 0.70f, given, 0, false},
+        {"vertical cold wall", ObjectKind::SurfaceOutside, -20, 20, 0.80f, indoors, 1, true},
+        {"ceiling lined inside", ObjectKind::SurfaceInside, 0, 25, 0.60f, indoors, 0, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.source);
@@ -196,7 +201,7 @@ TEST(OuterDewPoint, ThicknessFoundHoldsTheSurfaceAtTheDewPoint)
         in.surface.surroundings = row.surroundings;
         in.surface.orientation = row.orientation;
         in.surface.windSpeed = 3.0f;
-        in.height = row.objectKind >= kind::surfaceOutside ? 2.0f : in.height;
+        in.height = IsPlane(row.objectKind) ? 2.0f : in.height;
         if (row.curve)
             in.layer1.conductivity = wool;
         const float td = DewPoint(row.ta, row.humidity);
@@ -213,7 +218,7 @@ TEST(OuterDewPoint, ThicknessFoundHoldsTheSurfaceAtTheDewPoint)
         // The drawing gets the object as insulated.
         if (IsRound(row.objectKind)) {
             EXPECT_FLOAT_EQ(r.outline.diameter, in.diameter + 2 * r.thickness);
-        } else if (row.objectKind == kind::ductOutside) {
+        } else if (row.objectKind == ObjectKind::RectangularDuctOutside) {
             EXPECT_FLOAT_EQ(r.outline.width, in.width + 2 * r.thickness);
             EXPECT_FLOAT_EQ(r.outline.height, in.height + 2 * r.thickness);
         }
@@ -226,7 +231,7 @@ TEST(OuterDewPoint, StandardThicknessBalancesTheSurface)
 {
     // Pipe 33.7 mm, 40 mm of λ 0.04, ho 8, 5 °C in 25 °C: the wall's share
     // f = Rw/(s/λm + Rw) with λm at 15 °C; A = λ(1 − f)/G, B = 8·π·Do.
-    const Inputs in = Cold(kind::pipe, 5, 25);
+    const Inputs in = Cold(ObjectKind::Pipe, 5, 25);
     const double s = 0.04, di = 0.0337, doo = di + 2 * s;
     const double g = std::log(doo / di) / (2 * pi);
     const double rw = 0.0032 / 50.0;
@@ -241,7 +246,7 @@ TEST(OuterDewPoint, StandardThicknessBalancesTheSurface)
 
     // A rectangular duct outside, indoors: its convection dimension is the
     // perimeter over π, 2·(0.5 + 0.4)/π at 50 mm on 400 × 300 mm.
-    Inputs duct = Indoors(Cold(kind::ductOutside, 10, 25));
+    Inputs duct = Indoors(Cold(ObjectKind::RectangularDuctOutside, 10, 25));
     const OuterSurfaceState d = OuterDewPointStandard(duct, 50.0f);
     const double po = 2 * (0.4 + 0.1) + 2 * (0.3 + 0.1);
     EXPECT_NEAR(d.outerCoefficient, Outer(duct, po / pi, false, d.surfaceTemp), 1e-3);
@@ -253,8 +258,9 @@ TEST(OuterDewPoint, StandardThicknessBalancesTheSurface)
 TEST(OuterDewPoint, MediumAboveTheDewPointNeedsNothing)
 {
     const float td = DewPoint(20, 0.5f);
-    for (int objectKind = kind::pipe; objectKind <= kind::surfaceInside; ++objectKind) {
-        SCOPED_TRACE(objectKind);
+    for (int k = 0; k <= 5; ++k) {
+        const ObjectKind objectKind = ObjectKind(k);
+        SCOPED_TRACE(k);
         for (float tm : {td, 15.0f, 60.0f}) {
             const Inputs in = Cold(objectKind, tm, 20);
             const OuterDewPointResult r = ThicknessForOuterDewPoint(in, td);
@@ -262,9 +268,9 @@ TEST(OuterDewPoint, MediumAboveTheDewPointNeedsNothing)
             EXPECT_FALSE(r.insulated);
             EXPECT_EQ(r.thickness, 0.0f);
             // ho given (8): the surface at the medium, or behind the steel wall.
-            const double perimeter = objectKind == kind::pipe ? pi * 0.0337
-                : objectKind == kind::circularDuct            ? pi * 0.315
-                : objectKind >= kind::surfaceOutside          ? 1.0
+            const double perimeter = objectKind == ObjectKind::Pipe ? pi * 0.0337
+                : objectKind == ObjectKind::CircularDuct            ? pi * 0.315
+                : IsPlane(objectKind)                               ? 1.0
                                                               : 2 * (in.height + in.width);
             EXPECT_EQ(r.outerCoefficient, 8.0f);
             EXPECT_NEAR(r.heatFlow, 8 * perimeter * (tm - 20), 0.01 + 1e-3 * std::fabs(r.heatFlow));
@@ -278,7 +284,7 @@ TEST(OuterDewPoint, FailsAboveTwoMetresAndWhenTheDuctCloses)
 {
     // A horizontal surface with ho 8 and air at 99 %: ratio = (Tm − Td)/(Td − Ta),
     // the start is ratio·λ/10 and the answer ratio·λ/8.
-    Inputs in = Cold(kind::surfaceOutside, -200, 20);
+    Inputs in = Cold(ObjectKind::SurfaceOutside, -200, 20);
     const float td = DewPoint(20, 0.99f);
     const float ratio = (in.mediumTemp - td) / (td - 20.0f);
     const auto withStart = [&](float start) {
@@ -310,7 +316,7 @@ TEST(OuterDewPoint, FailsAboveTwoMetresAndWhenTheDuctCloses)
 
     // 100 × 100 mm lined inside, −10 °C air in a 20 °C room at 90 %: about
     // λ(Tm − Td)/(ho(Td − Ta)) = 0.04·28.3/(8·1.7) = 83 mm, more than half a side.
-    Inputs lined = Cold(kind::ductInside, -10, 20);
+    Inputs lined = Cold(ObjectKind::RectangularDuctInside, -10, 20);
     lined.height = lined.width = 0.1f;
     const OuterDewPointResult closed = ThicknessForOuterDewPoint(lined, DewPoint(20, 0.9f));
     EXPECT_EQ(closed.failure, insulationFillsDuct);
@@ -349,7 +355,7 @@ struct DuctModel {
     struct At {
         double ts, ho, outlet, wall, loss;
     };
-    bool circular() const { return d.duct.objectKind == kind::circularDuct; }
+    bool circular() const { return d.duct.objectKind == ObjectKind::CircularDuct; }
     double innerPerimeter() const
     {
         return circular() ? pi * d.duct.diameter : 2 * (d.duct.width + d.duct.height);
@@ -400,15 +406,15 @@ TEST(InnerDewPoint, WallAtTheOutletSitsAtTheDewPoint)
 {
     struct Row {
         const char* source;
-        int objectKind;
+        ObjectKind objectKind;
         float tin, ta, humidity, length, flow;
-        int surroundings;
+        Surroundings surroundings;
         float givenHi;
     };
     const Row rows[] = {
-        {"warm humid air, hi and ho given", kind::circularDuct, 40, 5, 0.5f, 20, 0.3f, 2, 10},
-        {"exhaust through a cold attic", kind::circularDuct, 22, 0, 0.6f, 15, 0.05f, 0, 0},
-        {"rectangular duct outdoors", kind::ductOutside, 30, -5, 0.7f, 30, 0.5f, 1, 0},
+        {"warm humid air, hi and ho given", ObjectKind::CircularDuct, 40, 5, 0.5f, 20, 0.3f, given, 10},
+        {"exhaust through a cold attic", ObjectKind::CircularDuct, 22, 0, 0.6f, 15, 0.05f, indoors, 0},
+        {"rectangular duct outdoors", ObjectKind::RectangularDuctOutside, 30, -5, 0.7f, 30, 0.5f, outdoors, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.source);
@@ -462,7 +468,7 @@ TEST(InnerDewPoint, BareDuctAndFailures)
     EXPECT_FLOAT_EQ(AirHeatCapacity(40), 1151.6f);
 
     DuctCondensationInputs d;
-    d.duct = Object(kind::circularDuct, 22, 15);
+    d.duct = Object(ObjectKind::CircularDuct, 22, 15);
     d.duct.diameter = 0.25f;
     d.duct.flow = 0.1f;
     d.duct.surface.givenCoefficient = 5.0f;
