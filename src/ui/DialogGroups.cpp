@@ -143,11 +143,28 @@ void CladdingGroup::AddInner(bool& used, CMantling*& inner)
     innerUsedBox_ = AddCheck(dialog_, "Invändig ytbeklädnad", "innerCladdingUsed", used);
     innerCladding_ = std::make_unique<ItemChoice<CMantling>>(dialog_, "innerCladding");
     innerCladding_->Fill(CDataBase::SystemItems<CMantling>(CDataBase::innerCladdings), inner);
-    grid_->addWidget(innerUsedBox_, 2, 0);
-    grid_->addWidget(innerCladding_->Box(), 2, 1);
+    const int row = grid_->rowCount();
+    grid_->addWidget(innerUsedBox_, row, 0);
+    grid_->addWidget(innerCladding_->Box(), row, 1);
     QObject::connect(innerUsedBox_, &QCheckBox::toggled, box_, [this](bool on) {
         innerCladding_->Box()->setEnabled(on && innerUsedBox_->isEnabled());
     });
+}
+
+void CladdingGroup::SetTexts(const char* title, const char* fromDatabase, const char* typed,
+                             const char* emissivityLabel)
+{
+    box_->setTitle(QString::fromUtf8(title));
+    choice_->button(0)->setText(QString::fromUtf8(fromDatabase));
+    choice_->button(1)->setText(QString::fromUtf8(typed));
+    if (!emissivityLabel)
+        return;
+    grid_->removeWidget(choice_->button(1));
+    grid_->removeWidget(emissivity_.Edit());
+    grid_->addWidget(choice_->button(1), 1, 0, 1, 2);
+    emissivity_.Label()->setText(QString::fromUtf8(emissivityLabel));
+    emissivity_.Label()->show();
+    emissivity_.PlaceIn(grid_, 2);
 }
 
 void CladdingGroup::fillOuter()
@@ -276,11 +293,11 @@ LayersGroup::LayersGroup(QWidget* dialog, CIsolasjon& layer1, std::function<void
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     };
-    QPushButton* button = AddPush(dialog, "Isolering lag 1", "layer1");
+    layer1Button_ = AddPush(dialog, "Isolering lag 1", "layer1");
     summary1_ = summary("layer1Summary");
-    grid_->addWidget(button, 1, 0, Qt::AlignTop);
+    grid_->addWidget(layer1Button_, 1, 0, Qt::AlignTop);
     grid_->addWidget(summary1_, 1, 1);
-    QObject::connect(button, &QPushButton::clicked, box_, [this] { OnLayer(1); });
+    QObject::connect(layer1Button_, &QPushButton::clicked, box_, [this] { OnLayer(1); });
     // The second layer's controls are made here so that the summaries can be
     // made the same way; a dialog without a second layer leaves them out.
     layer2Button_ = AddPush(dialog, "Isolering lag 2", "layer2");
@@ -301,6 +318,11 @@ void LayersGroup::AddSecondLayer(CIsolasjon& layer2, bool& twoLayers)
     summary2_->show();
     QObject::connect(twoLayersBox_, &QCheckBox::toggled, box_, [this] { changed_(); });
     QObject::connect(layer2Button_, &QPushButton::clicked, box_, [this] { OnLayer(2); });
+}
+
+void LayersGroup::SetLayerButtonText(const char* text)
+{
+    layer1Button_->setText(QString::fromUtf8(text));
 }
 
 bool LayersGroup::TwoLayersChecked() const

@@ -105,6 +105,11 @@ public:
                   std::function<void()> changed);
     // The inner cladding ("Invändig ytbeklädnad"), for dialogs that offer it.
     void AddInner(bool& used, CMantling*& inner);
+    // A dialog's own wording of the group's title and its two choices. With
+    // an emissivity label the typed choice stands on a row of its own and
+    // the emissivity, labelled, on the next.
+    void SetTexts(const char* title, const char* fromDatabase, const char* typed,
+                  const char* emissivityLabel = nullptr);
 
     QGroupBox* Box() const { return box_; }
     // The outer list for objects insulated inside, or the ordinary one.
@@ -169,6 +174,9 @@ class LayersGroup {
 public:
     LayersGroup(QWidget* dialog, CIsolasjon& layer1, std::function<void()> changed);
     void AddSecondLayer(CIsolasjon& layer2, bool& twoLayers);
+    // The first layer's button in the words of a dialog with one product
+    // and no thickness ("Välj isolerprodukt").
+    void SetLayerButtonText(const char* text);
 
     QGroupBox* Box() const { return box_; }
     bool TwoLayersChecked() const;
@@ -189,6 +197,7 @@ private:
     QGroupBox* box_;
     QGridLayout* grid_;
     QCheckBox* twoLayersBox_ = nullptr;
+    QPushButton* layer1Button_ = nullptr;
     QPushButton* layer2Button_ = nullptr;
     QLabel* summary1_;
     QLabel* summary2_ = nullptr;

@@ -18,6 +18,8 @@
 #include "CTilleggslengdeDlg.h"
 #include "CTilleggsutstyrDlg.h"
 #include "CVarmetapDlg.h"
+#include "CUtvendigKondensDlg.h"
+#include "CInnvendigKondensDlg.h"
 #include "CVeskeDlg.h"
 #include "QtEditorService.h"
 #include "database/CAbsorpsjon.h"
@@ -33,11 +35,15 @@
 #include "modules/CIsolasjon.h"
 #include "modules/CTilleggsutstyr.h"
 #include "modules/CVarmeTapModul.h"
+#include "modules/CUtvendigKondensModul.h"
+#include "modules/CInnvendigKondensModul.h"
 
 void RegisterEditors(QtEditorService& editors)
 {
     editors.Register(CProject::classInfo.name, EditProject);
     editors.Register(CVarmeTapModul::classInfo.name, EditHeatLoss);
+    editors.Register(CUtvendigKondensModul::classInfo.name, EditExternalCondensation);
+    editors.Register(CInnvendigKondensModul::classInfo.name, EditInternalCondensation);
     editors.Register(CIsolasjon::classInfo.name, EditInsulationLayer);
     editors.Register(CTilleggsutstyr::classInfo.name, EditFitting);
     editors.Register(CKlima::classInfo.name, EditClimate);
