@@ -171,17 +171,20 @@ TEST_F(MainFrameTest, CommandsWithoutTheirPartYetAreDisabledAndInputFollowsTheEd
     for (int command : {57600, 57601, 57603, 57604, 57607, 57609, 57606, 57665, 32783, 32784, 59392})
         EXPECT_TRUE(frame.CommandAction(command)->isEnabled()) << command;
 
-    // "Indata..." is on exactly for a module whose editor exists: the heat
-    // loss module has its dialog, the others get theirs later.
+    // "Indata..." is on exactly for a module whose editor exists. The test
+    // takes module 2's editor as its own and, for the command's off state, a
+    // module without one: with none registered for its class name.
     QAction* input = frame.CommandAction(CVekDoc::commandEditInput);
     EXPECT_TRUE(input->isEnabled());
-    frame.ModuleAction(3)->trigger();
-    EXPECT_FALSE(input->isEnabled());
+    QtEditorService some;
     int opened = 0;
-    editors.Register(GetModuleInfo(2).className, [&](CItem&, QWidget*) {
+    some.Register(GetModuleInfo(2).className, [&](CItem&, QWidget*) {
         ++opened;
         return false;
     });
+    platform::ScopedServices someEditors({.prompter = &prompter, .settings = &settings, .editors = &some});
+    frame.ModuleAction(3)->trigger();
+    EXPECT_FALSE(input->isEnabled());
     frame.ModuleAction(2)->trigger();
     EXPECT_TRUE(input->isEnabled());
     input->trigger();
