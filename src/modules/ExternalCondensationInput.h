@@ -37,8 +37,6 @@ struct ExternalCondensationInput {
     // surfaces for inside insulation and may have an inner cladding.
     bool InsideInsulated() const { return objectKind == 3 || objectKind == 5; }
     bool FlatSurface() const { return objectKind == 4 || objectKind == 5; }
-    // Whether the height is asked: rectangular ducts and vertical surfaces.
-    bool HeightUsed() const { return objectKind == 2 || objectKind == 3 || (FlatSurface() && Vertical()); }
     // The dew point of the surrounding air, °C.
     float DewPoint() const;
 };
