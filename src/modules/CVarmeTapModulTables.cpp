@@ -57,7 +57,7 @@ constexpr int areaFormat = 62467;         // "%.2f m²"
 
 bool CVarmeTapModul::isSurface() const
 {
-    return thermal::IsPlane(ObjectKind(objectKind));
+    return thermal::IsPlane(objectKind);
 }
 
 float CVarmeTapModul::extent() const
@@ -136,8 +136,8 @@ void CVarmeTapModul::fillSearchTable(const thermal::ThicknessResult& result, flo
     const int flowFormat = isSurface() ? perSquareMetreFormat : perMetreFormat;
     const int uFormat = isSurface() ? uPerSquareMetreFormat : uPerMetreFormat;
     const float dT = mediumTemp - ambientTemp;
-    const bool duct = IsDuct(ObjectKind(objectKind));
-    const float D = thermal::EquivalentDiameter(ObjectKind(objectKind), pipeOuterDiameter, diameter, height, width);
+    const bool duct = IsDuct(objectKind);
+    const float D = thermal::EquivalentDiameter(objectKind, pipeOuterDiameter, diameter, height, width);
     const thermal::HeatFlow& needed = result.needed;
     const thermal::HeatFlow& standard = result.standard;
 
@@ -157,9 +157,9 @@ void CVarmeTapModul::fillSearchTable(const thermal::ThicknessResult& result, flo
             rows.Add(innerCoefficientRow, {FormatValue(coefficientFormat, needed.innerCoefficient),
                                            FormatValue(coefficientFormat, standard.innerCoefficient)});
         rows.Add(uValueRow, {FormatValue(uFormat, heatFlowForTotal / dT), FormatValue(uFormat, standard.heatFlow / dT)});
-        if (criterion == 2)
+        if (criterion == Criterion::GivenHeatLoss)
             rows.Add(requirementRow, {{}, thermal::RequirementUValueText(D)});
-        else if (criterion == 4)
+        else if (criterion == Criterion::RequiredClass)
             rows.Add(classRow, {{}, Sprintf(LoadString(integerFormat), computedClass)});
         rows.Fill(resultTable, {tableCaption, neededCaption, standardCaption});
         return;
@@ -172,19 +172,19 @@ void CVarmeTapModul::fillSearchTable(const thermal::ThicknessResult& result, flo
         layer1.Product()->NextStandardThickness(result.thickness, text);
         rows.Add(standardThicknessRow, {text});
     }
-    if (criterion != 1)
+    if (criterion != Criterion::GivenSurfaceTemp)
         rows.Add(surfaceTempRow, {FormatValue(temperatureFormat, needed.surfaceTemp)});
     rows.Add(heatLossRow, {FormatValue(flowFormat, needed.heatFlow)});
     rows.Add(outerCoefficientRow, {FormatValue(coefficientFormat, needed.outerCoefficient)});
     rows.Add(bareHeatLossRow, {FormatValue(flowFormat, result.bare.heatFlow)});
-    if (criterion == 3)
+    if (criterion == Criterion::GivenClass)
         rows.Add(totalHeatLossRow, {FormatValue(wattFormat, heatFlowForTotal * extent())});
     if (duct)
         rows.Add(innerCoefficientRow, {FormatValue(coefficientFormat, needed.innerCoefficient)});
     rows.Add(uValueRow, {FormatValue(uFormat, needed.heatFlow / dT)});
-    if (criterion == 1 || criterion == 2)
+    if (criterion == Criterion::GivenSurfaceTemp || criterion == Criterion::GivenHeatLoss)
         rows.Add(requirementRow, {thermal::RequirementUValueText(D)});
-    else if (criterion == 4)
+    else if (criterion == Criterion::RequiredClass)
         rows.Add(classRow, {Sprintf(LoadString(integerFormat), computedClass)});
     rows.Fill(resultTable, {tableCaption, resultCaption});
 }
@@ -204,10 +204,10 @@ void CVarmeTapModul::fillBareTable(const thermal::HeatFlow& bare)
         rows.Add(energyRow, {FormatValue(energyFormat, energy)});
         rows.Add(energyCostRow, {FormatValue(costFormat, energy * energyPrice / 100.0f)});
     }
-    if (IsDuct(ObjectKind(objectKind)))
+    if (IsDuct(objectKind))
         rows.Add(innerCoefficientRow, {FormatValue(coefficientFormat, bare.innerCoefficient)});
     rows.Add(uValueRow, {FormatValue(uFormat, bare.heatFlow / (mediumTemp - ambientTemp))});
-    const float D = thermal::EquivalentDiameter(ObjectKind(objectKind), pipeOuterDiameter, diameter, height, width);
+    const float D = thermal::EquivalentDiameter(objectKind, pipeOuterDiameter, diameter, height, width);
     rows.Add(requirementRow, {thermal::RequirementUValueText(D)});
     rows.Fill(resultTable, {tableCaption, resultCaption});
 }

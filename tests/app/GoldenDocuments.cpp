@@ -65,8 +65,8 @@ void TakePipe(CVarmeTapModul& m, const std::string& material, const std::string&
 // products of the kind.
 void Choose(CVarmeTapModul& m, int objectKind, int criterion)
 {
-    m.objectKind = objectKind;
-    m.criterion = criterion;
+    m.objectKind = ObjectKind(objectKind);
+    m.criterion = Criterion(criterion);
     m.layer1.objectKind = objectKind;
     m.layer2.objectKind = objectKind;
 }
@@ -99,7 +99,7 @@ const std::vector<GoldenCase> cases = {
          TakePipe(m, "Stålrör, svetsat/svart", "DN100");
          m.mediumTemp = 180.0f;
          m.ambientTemp = 0.0f;
-         m.surroundings = 1;
+         m.surroundings = Surroundings::Outdoors;
          m.windSpeed = 4.0f;
          m.length = 50.0f;
          m.twoLayers = true;
@@ -129,7 +129,7 @@ const std::vector<GoldenCase> cases = {
          m.givenSurfaceTemp = 24.0f;
          m.width = 600.0f;
          m.height = 400.0f;
-         m.flowUnit = 1;
+         m.flowUnit = FlowUnit::LitresPerSecond;
          m.flow = 800.0f;
          m.layer1.SetCatalogueProduct(Product("Lamellmatta stenull 40 kg/m³ med aluminiumfolie"));
          m.SetOuterCladding(Named<CMantling>(CDataBase::outerCladdings, "Armerad aluminiumfolie"));
@@ -142,7 +142,7 @@ const std::vector<GoldenCase> cases = {
          m.mediumTemp = 35.0f;
          m.ambientTemp = 5.0f;
          m.diameter = 315.0f;
-         m.flowUnit = 0;
+         m.flowUnit = FlowUnit::CubicMetresPerHour;
          m.flow = 1000.0f;
          m.givenHeatLoss = 14.0f;
          m.layer1.SetCatalogueProduct(Product("Lamellmatta glasull 30 kg/m³ med aluminiumfolie"));
@@ -158,7 +158,7 @@ const std::vector<GoldenCase> cases = {
          m.width = 800.0f;
          m.height = 500.0f;
          m.length = 15.0f;
-         m.flowUnit = 2;
+         m.flowUnit = FlowUnit::MetresPerSecond;
          m.flow = 4.0f;
          m.layer1.SetCatalogueProduct(Product("Kanalskiva glasull 70 kg/m³ med glasfiberväv, invändig"));
          m.layer1.catalogueThickness = 50.0f;

@@ -210,12 +210,12 @@ protected:
     // kind 0, 2 or 4 as described above, 80 °C in 20 °C, the given coefficient.
     void Setup(CVarmeTapModul& m, int kind)
     {
-        m.objectKind = kind;
+        m.objectKind = ObjectKind(kind);
         m.layer1.objectKind = kind;
         m.layer2.objectKind = kind;
         m.mediumTemp = float(tMedium);
         m.ambientTemp = float(tAmbient);
-        m.surroundings = 2;
+        m.surroundings = Surroundings::GivenCoefficient;
         m.givenCoefficient = float(ho);
         m.layer1.SetCatalogueProduct(Product(0));
         m.layer2.SetCatalogueProduct(Product(1));
@@ -225,7 +225,7 @@ protected:
         m.pipeWall = 2.9f;
         m.height = 400.0f;
         m.width = 300.0f;
-        m.flowUnit = 1;
+        m.flowUnit = FlowUnit::LitresPerSecond;
         m.flow = 500.0f;
         m.length = kind == 0 ? 20.0f : 10.0f;
         m.area = 10.0f;
@@ -245,8 +245,8 @@ protected:
     void ExpectSearch(const CVarmeTapModul& m, const Model& model, double s, bool surfaceTarget)
     {
         const CTabell& t = m.resultTable;
-        const std::string perUnit = m.objectKind == 4 ? "W/m²" : "W/m";
-        const std::string uUnit = m.objectKind == 4 ? "W/m²K" : "W/mK";
+        const std::string perUnit = m.objectKind == ObjectKind::SurfaceOutside ? "W/m²" : "W/m";
+        const std::string uUnit = m.objectKind == ObjectKind::SurfaceOutside ? "W/m²K" : "W/mK";
         const double standard = NextStandard(s);
         ASSERT_GT(standard, 0);
         ASSERT_EQ(t.Columns(), 3);
@@ -404,7 +404,7 @@ TEST_F(HeatLossCalculation, SupportsFactorOnlyForPipesAndDuctsOutside)
     // Outdoors it is 25 %, for a surface still nothing.
     CVarmeTapModul m;
     Setup(m, 0);
-    m.surroundings = 1;
+    m.surroundings = Surroundings::Outdoors;
     // Outdoors the radiation counts, so the surface needs an emissivity.
     m.emissivityTyped = true;
     ASSERT_TRUE(m.Calculate());
@@ -431,7 +431,7 @@ TEST_F(HeatLossCalculation, SearchesForSurfaceTemperatureAndHeatLoss)
         SCOPED_TRACE(testing::Message() << "kind " << c.kind << ", criterion " << c.criterion);
         CVarmeTapModul m;
         Setup(m, c.kind);
-        m.criterion = c.criterion;
+        m.criterion = Criterion(c.criterion);
         m.givenSurfaceTemp = float(c.target);
         m.givenHeatLoss = float(c.target);
         ASSERT_TRUE(m.Calculate());
@@ -456,7 +456,7 @@ TEST_F(HeatLossCalculation, SearchesForSurfaceTemperatureAndHeatLoss)
     // surface at 22 °C needs λ·58/(8·2) = 145 mm.
     CVarmeTapModul m;
     Setup(m, 4);
-    m.criterion = 1;
+    m.criterion = Criterion::GivenSurfaceTemp;
     m.givenSurfaceTemp = 22.0f;
     ASSERT_TRUE(m.Calculate());
     const CTabell& t = m.resultTable;
@@ -490,7 +490,7 @@ TEST_F(HeatLossCalculation, InsulationClasses)
         // the total 13.2·10 = 132 W. Supports do not count for a surface.
         CVarmeTapModul m;
         Setup(m, 4);
-        m.criterion = 3;
+        m.criterion = Criterion::GivenClass;
         m.givenClass = 5;
         m.supports = true;
         ASSERT_TRUE(m.Calculate());
@@ -509,7 +509,7 @@ TEST_F(HeatLossCalculation, InsulationClasses)
         // total counts the found heat loss times 1.15 again, 20 m of it.
         CVarmeTapModul m;
         Setup(m, 0);
-        m.criterion = 3;
+        m.criterion = Criterion::GivenClass;
         m.givenClass = 5;
         m.supports = true;
         ASSERT_TRUE(m.Calculate());
@@ -531,7 +531,7 @@ TEST_F(HeatLossCalculation, InsulationClasses)
         // 60/(0.12/0.04 + 1/8) = 19.2 W/m², Ts = 22.4 °C, U 0.32.
         CVarmeTapModul m;
         Setup(m, 4);
-        m.criterion = 4;
+        m.criterion = Criterion::RequiredClass;
         ASSERT_TRUE(m.Calculate());
         EXPECT_EQ(m.computedClass, 5);
         const CTabell& t = m.resultTable;
@@ -561,7 +561,7 @@ TEST_F(HeatLossCalculation, InsulationClasses)
         // Pipe, criterion 4: class 5 takes 1.1·D + 0.14 = 0.2063 W/mK, 12.38 W/m.
         CVarmeTapModul m;
         Setup(m, 0);
-        m.criterion = 4;
+        m.criterion = Criterion::RequiredClass;
         ASSERT_TRUE(m.Calculate());
         const double allowed = (1.1 * 0.0603 + 0.14) * 60;
         EXPECT_NEAR(m.givenHeatLoss, allowed, 1e-4);
@@ -677,14 +677,14 @@ TEST_F(HeatLossCalculation, PageFailuresAndReopening)
     EXPECT_TRUE(lists.Shows(0, &reopened.drawing));
 
     // A surface needs no drawing.
-    reopened.objectKind = 4;
+    reopened.objectKind = ObjectKind::SurfaceOutside;
     ASSERT_TRUE(reopened.Calculate());
     EXPECT_FALSE(lists.Shows(0, &reopened.drawing));
     EXPECT_TRUE(lists.Shows(0, &reopened.resultTable));
 
     // A surface temperature 0.1 K above the ambient needs 3 m: 62513, and
     // the page keeps only its header and footer.
-    reopened.criterion = 1;
+    reopened.criterion = Criterion::GivenSurfaceTemp;
     reopened.givenSurfaceTemp = 20.1f;
     prompter.Clear();
     EXPECT_FALSE(reopened.Calculate());
@@ -698,7 +698,7 @@ TEST_F(HeatLossCalculation, PageFailuresAndReopening)
     Setup(reopened, 3);
     reopened.height = 100.0f;
     reopened.width = 100.0f;
-    reopened.criterion = 2;
+    reopened.criterion = Criterion::GivenHeatLoss;
     reopened.givenHeatLoss = 1.0f;
     prompter.Clear();
     EXPECT_FALSE(reopened.Calculate());
