@@ -136,9 +136,12 @@ thermal::StandardThicknessLookup CVarmeTapModul::standardThicknesses() const
     const CIsoProdukt* product = layer1.UsesUserProduct() ? nullptr : layer1.Product();
     if (!product)
         return {};
-    return [product](float thickness) {
+    // A standard thickness that would close a duct insulated inside cannot
+    // be installed, so there is nothing to compare with.
+    return [this, product](float thickness) {
         std::string text;
-        return product->NextStandardThickness(thickness, text);
+        const float standard = product->NextStandardThickness(thickness, text);
+        return standard > 0.0f && !FitsInside(standard) ? -1.0f : standard;
     };
 }
 

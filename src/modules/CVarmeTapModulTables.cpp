@@ -35,6 +35,7 @@ constexpr int uValueRow = 31;
 constexpr int requirementRow = 28;
 constexpr int neededThicknessRow = 62452;
 constexpr int standardThicknessRow = 62458;
+constexpr int standardDoesNotFit = 62720;
 constexpr int thicknessRow = 62521;
 constexpr int classRow = 67;
 
@@ -169,7 +170,9 @@ void CVarmeTapModul::fillSearchTable(const thermal::ThicknessResult& result, flo
     rows.Add(neededThicknessRow, {FormatValue(millimetreFormat, result.thickness * 1000.0f)});
     if (!layer1.UsesUserProduct() && layer1.Product()) {
         std::string text;
-        layer1.Product()->NextStandardThickness(result.thickness, text);
+        const float standard = layer1.Product()->NextStandardThickness(result.thickness, text);
+        if (standard > 0.0f && !FitsInside(standard))
+            text = Sprintf(LoadString(standardDoesNotFit), double(standard));
         rows.Add(standardThicknessRow, {text});
     }
     if (criterion != Criterion::GivenSurfaceTemp)

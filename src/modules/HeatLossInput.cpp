@@ -49,6 +49,11 @@ float HeatLossInput::VolumeFlow() const
     return thermal::VolumeFlow(flowUnit, flow, FreeFlowArea());
 }
 
+bool HeatLossInput::FitsInside(float thickness) const
+{
+    return objectKind != ObjectKind::RectangularDuctInside || (2 * thickness < width && 2 * thickness < height);
+}
+
 bool CheckHeatLossInput(const HeatLossInput& in, bool hasOuterCladding, InputCheck& check)
 {
     namespace f = heatLossFields;
@@ -84,8 +89,7 @@ bool CheckHeatLossInput(const HeatLossInput& in, bool hasOuterCladding, InputChe
         if (!check.Range(f::height, in) || !check.Range(f::width, in))
             return false;
         if (k == ObjectKind::RectangularDuctInside) {
-            const float t = in.InsideThickness();
-            if (!check.Require(!(in.width <= 2 * t || 2 * t >= in.height), tooThickInside, f::width.name))
+            if (!check.Require(in.FitsInside(in.InsideThickness()), tooThickInside, f::width.name))
                 return false;
         }
         break;

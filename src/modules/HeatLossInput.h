@@ -67,6 +67,9 @@ struct HeatLossInput {
     float FreeFlowArea() const;
     // The flow in m³/s.
     float VolumeFlow() const;
+    // Whether insulation this thick (mm) leaves an opening in a duct
+    // insulated inside; anywhere else any thickness fits.
+    bool FitsInside(float thickness) const;
 };
 
 namespace heatLossFields {

@@ -21,6 +21,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <functional>
+#include <limits>
 
 using namespace module_test;
 
@@ -710,4 +711,111 @@ TEST_F(HeatLossCalculation, PageFailuresAndReopening)
     doc.Load(failed);
     EXPECT_FALSE(static_cast<CVarmeTapModul&>(doc.Module(0)).resultsValid);
     EXPECT_EQ(lists.Items(0).size(), 2u);
+}
+
+// A document may hold what the dialog never lets through. It is refused
+// with the dialog's message and leaves an empty page; a stored negative
+// zero prints as a zero.
+TEST_F(HeatLossCalculation, StoredValuesTheDialogWouldRefuse)
+{
+    HeatLossParts parts;
+    CVekDoc doc(parts);
+    doc.NewDocument();
+    auto& m = static_cast<CVarmeTapModul&>(doc.Module(0));
+    CPageLists& lists = ResultPages::Of(doc)->Lists();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+
+    struct Case {
+        std::function<void(CVarmeTapModul&)> spoil;
+        std::string message;
+    };
+    const Case cases[] = {
+        {[&](CVarmeTapModul& x) { x.mediumTemp = nan; }, "Medietemperatur [°C]: Skriv in ett tal."},
+        {[&](CVarmeTapModul& x) { x.ambientTemp = 1e30f; },
+         "Omgivningstemperatur [°C]: Skriv in ett tal mellan -60 och 500."},
+        // Not used by this calculation, and still no number.
+        {[&](CVarmeTapModul& x) { x.windSpeed = inf; }, "Vindhastighet [m/s]: Skriv in ett tal."},
+        {[&](CVarmeTapModul& x) { x.givenCoefficient = 0.0f; },
+         "Värdet för det utvändiga värmeövergångstalet måste ligga mellan 0.10 och 10000.00"},
+        {[&](CVarmeTapModul& x) { x.length = nan; }, "Längd rör/kanal [m]: Skriv in ett tal."},
+        {[&](CVarmeTapModul& x) { x.layer1.catalogueThickness = nan; },
+         "Värdet för tjockleken måste ligga mellan 10.00 och 1000.00"},
+        {[&](CVarmeTapModul& x) { x.ambientTemp = x.mediumTemp; }, LoadString(62526)},
+        {[&](CVarmeTapModul& x) {
+             x.surroundings = Surroundings::Indoors;
+             x.emissivityTyped = false;
+         },
+         LoadString(62533)},
+    };
+    for (const Case& c : cases) {
+        m.SetDefaults();
+        Setup(m, 0);
+        ASSERT_TRUE(m.Calculate()) << c.message;
+        c.spoil(m);
+        prompter.Clear();
+        EXPECT_FALSE(m.Calculate()) << c.message;
+        EXPECT_FALSE(m.resultsValid);
+        EXPECT_EQ(prompter.Texts(), std::vector<std::string>{c.message});
+        EXPECT_EQ(lists.Items(0).size(), 2u) << "only the header and the footer stay";
+    }
+
+    Setup(m, 0);
+    m.energyCalc = true;
+    m.co2Factor = -0.0f;
+    ASSERT_TRUE(m.Calculate());
+    EXPECT_EQ(Cell(m.inputTable, 62676), "0 g/kWh");
+    for (const CTabell* table : {&m.resultTable, &m.inputTable})
+        for (const char* bad : {"nan", "inf", "-0 ", "-0.0", "-0,0"})
+            EXPECT_EQ(table->ClipboardText().find(bad), std::string::npos) << bad;
+}
+
+// A duct insulated inside: the air typed as a speed passes the same free
+// area as the volume it stands for, whichever criterion; a standard
+// thickness that would close the duct is not offered for comparison.
+TEST_F(HeatLossCalculation, InsideInsulatedDuctFlowAndStandardThickness)
+{
+    const auto resultFor = [&](Criterion criterion, bool twoLayers, FlowUnit unit, float flow) {
+        CVarmeTapModul m;
+        Setup(m, 3);
+        m.criterion = criterion;
+        m.twoLayers = twoLayers;
+        m.layer1.catalogueThickness = 30.0f;
+        m.layer2.catalogueThickness = 50.0f;
+        m.givenHeatLoss = 30.0f;
+        m.flowUnit = unit;
+        m.flow = flow;
+        EXPECT_TRUE(m.Calculate());
+        return m.resultTable.ClipboardText();
+    };
+    // 400 × 300 mm: 80 mm of insulation inside leaves 240 × 140 mm.
+    const float speed = 5.5f;
+    EXPECT_EQ(resultFor(Criterion::GivenThickness, true, FlowUnit::MetresPerSecond, speed),
+              resultFor(Criterion::GivenThickness, true, FlowUnit::CubicMetresPerHour, speed * 0.24f * 0.14f * 3600));
+    EXPECT_EQ(resultFor(Criterion::GivenThickness, false, FlowUnit::MetresPerSecond, speed),
+              resultFor(Criterion::GivenThickness, false, FlowUnit::CubicMetresPerHour, speed * 0.34f * 0.24f * 3600));
+    // A searched thickness is not known: the whole duct.
+    EXPECT_EQ(resultFor(Criterion::GivenHeatLoss, false, FlowUnit::MetresPerSecond, speed),
+              resultFor(Criterion::GivenHeatLoss, false, FlowUnit::CubicMetresPerHour, speed * 0.4f * 0.3f * 3600));
+
+    // 600 × 160 mm: a heat loss that needs about 70 mm rounds up to the
+    // 80 mm standard, which would close the duct.
+    CVarmeTapModul m;
+    Setup(m, 3);
+    m.height = 600.0f;
+    m.width = 160.0f;
+    m.layer1.catalogueThickness = 70.0f;
+    ASSERT_TRUE(m.Calculate());
+    const float lossAt70 = float(Number(Cell(m.resultTable, 62315)));
+    m.criterion = Criterion::GivenHeatLoss;
+    m.givenHeatLoss = lossAt70;
+    ASSERT_TRUE(m.Calculate());
+    EXPECT_EQ(m.resultTable.Columns(), 2);
+    ExpectNear(m.resultTable, 62452, 70.0, 0.6, "mm");
+    EXPECT_EQ(Cell(m.resultTable, 62458), "80.0 mm ryms inte i kanalen");
+    EXPECT_EQ(m.resultTable.ClipboardText().find("nan"), std::string::npos);
+    // A wider duct takes the standard thickness and compares.
+    m.width = 161.0f;
+    ASSERT_TRUE(m.Calculate());
+    EXPECT_EQ(m.resultTable.Columns(), 3);
 }
