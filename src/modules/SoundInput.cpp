@@ -34,7 +34,8 @@ bool ExchangeSoundInput(const SoundInput& in, InputCheck& check)
         if (!check.Exchange(f::factors[i].name, f::factors[i].label, in.userFactors[std::size_t(i)], -unbounded,
                             unbounded))
             return false;
-    if (characters(in.userProductName) > std::size_t(f::userProductNameLimit))
+    // The name belongs to the user's product and is shown only with it.
+    if (in.UsesUserProduct() && characters(in.userProductName) > std::size_t(f::userProductNameLimit))
         return check.Refuse(FormatMessage(tooLong, {std::to_string(f::userProductNameLimit)}), "userProductName");
     return true;
 }

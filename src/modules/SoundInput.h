@@ -69,7 +69,8 @@ inline constexpr int userProductNameLimit = 60;
 } // namespace soundFields
 
 // Every number field and factor exchanged as the dialog exchanges them:
-// what is no finite number is refused. A document may bring anything.
+// what is no finite number is refused, whether in use or not (a document may
+// bring anything); so is too long a name for the user's product.
 bool ExchangeSoundInput(const SoundInput& input, InputCheck& check);
 
 // The dialog's checks on OK in their order, also run by the calculation on
