@@ -5,6 +5,7 @@
 // written out below in double precision.
 
 #include "RecordDocument.h"
+#include "database/Reconciliation.h"
 #include "doc/StringTable.h"
 #include "report/PageModel.h"
 #include "report/ResultPages.h"
@@ -381,6 +382,17 @@ TEST_F(SoundCalculation, ReadDocumentsCalculateWithTheThicknessInUse)
     EXPECT_EQ(InputCell(m.inputTable, 62509), "25.0 mm");
     EXPECT_EQ(m.resultTexts[7], "350.0 mm");
     ExpectBands(m, HandAttenuation(0.35, 4 / 0.35, {0.05, 0.4, 0.8, 0.9, 0.85, 0.7}));
+
+    // Saved with the maker's product but none chosen: refused the same way.
+    Record none;
+    none.Word(0).Word(0).Float(50).Float(400).Float(400).Float(400);
+    for (float f : {0.25f, 0.65f, 0.95f, 1.0f, 1.0f, 1.0f})
+        none.Float(f);
+    none.Text("").Word(1).Text(noCatalogueItem);
+    prompter.Clear();
+    Restore(m, none.bytes);
+    EXPECT_EQ(prompter.Texts(), std::vector<std::string>{"Du måste välja en absorptionsprodukt."});
+    EXPECT_FALSE(m.resultsValid);
 
     // No product left to choose: refused with the dialog's message, no crash.
     database.lists[CDataBase::circularAbsorbers].clear();
