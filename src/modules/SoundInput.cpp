@@ -14,6 +14,7 @@ constexpr int noThicknesses = 61254;
 constexpr int tooLong = 61716;
 constexpr int thicknessWord = 61253;
 constexpr float pi = 3.1415927f;
+constexpr float speedOfSound = 340.0f; // m/s in air at room temperature
 constexpr float unbounded = 3.0e38f;
 // The ranges the thickness editor holds a catalogue thickness to.
 constexpr float catalogueThicknessMax = 2000.0f;
@@ -120,6 +121,9 @@ LinedSection LinedSectionOf(int ductType, float diameter, float height, float wi
 
 float AttenuationCorrection(float x)
 {
+    // The program's empirical fit of the lining's efficiency against f/fc,
+    // used as written: a parabola with its minimum near x = 21, clipped to
+    // 0.077 … 1.05 (so it rises again past x ≈ 34).
     float k = 0.004108f * x * x - 0.1725f * x + 1.194f;
     if (k > 1.05f)
         k = 1.05f;
@@ -131,7 +135,7 @@ float AttenuationCorrection(float x)
 SoundAttenuation AttenuationOf(const LinedSection& section, const std::array<float, SoundInput::bandCount>& factors)
 {
     SoundAttenuation result;
-    result.criticalFrequency = 340.0f / (2 * section.d);
+    result.criticalFrequency = speedOfSound / (2 * section.d);
     for (std::size_t i = 0; i < soundBands.size(); ++i) {
         const float k = AttenuationCorrection(soundBands[i] / result.criticalFrequency);
         result.perBand[i] = k * section.perimeter * std::pow(factors[i], 1.4f) / section.area;
