@@ -10,6 +10,7 @@
 #include "CIsolasjonDlg.h"
 #include "CKlimaDlg.h"
 #include "CKlimastedDlg.h"
+#include "CLydDlg.h"
 #include "CMantlingDlg.h"
 #include "CProjectDlg.h"
 #include "CRordimensjonDlg.h"
@@ -31,6 +32,7 @@
 #include "database/CVeske.h"
 #include "doc/CProject.h"
 #include "modules/CIsolasjon.h"
+#include "modules/CLydModul.h"
 #include "modules/CTilleggsutstyr.h"
 #include "modules/CVarmeTapModul.h"
 
@@ -38,6 +40,7 @@ void RegisterEditors(QtEditorService& editors)
 {
     editors.Register(CProject::classInfo.name, EditProject);
     editors.Register(CVarmeTapModul::classInfo.name, EditHeatLoss);
+    editors.Register(CLydModul::classInfo.name, EditSound);
     editors.Register(CIsolasjon::classInfo.name, EditInsulationLayer);
     editors.Register(CTilleggsutstyr::classInfo.name, EditFitting);
     editors.Register(CKlima::classInfo.name, EditClimate);

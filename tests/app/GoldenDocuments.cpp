@@ -8,12 +8,14 @@
 //   golden_documents CASE...    only these
 
 #include "ScopedWorkingFolder.h"
+#include "database/CAbsorpsjon.h"
 #include "database/CDataBase.h"
 #include "database/CIsoProdukt.h"
 #include "database/CMantling.h"
 #include "database/CRormaterial.h"
 #include "database/CTillegg2.h"
 #include "doc/CVekDoc.h"
+#include "modules/CLydModul.h"
 #include "modules/CTilleggsutstyr.h"
 #include "modules/CVarmeTapModul.h"
 #include "modules/StandardDocumentParts.h"
@@ -208,9 +210,34 @@ const std::vector<GoldenCase> cases = {
      }},
 };
 
+// Cases of the other modules: the module's index and what fills it.
+struct ModuleCase {
+    const char* folder;
+    int module;
+    std::function<void(CVekModul&)> fill;
+};
+
+const std::vector<ModuleCase> moduleCases = {
+    // A 400 mm circular supply duct lined with 50 mm glass wool under glass
+    // cloth from the catalogue.
+    {"circular_duct_sound_attenuation", 6,
+     [](CVekModul& module) {
+         auto& m = static_cast<CLydModul&>(module);
+         m.ductType = 0;
+         m.ductDiameter = 400.0f;
+         auto* lining = Named<CAbsorpsjon>(CDataBase::circularAbsorbers,
+                                           "Ljudisolering glasull 70 kg/m³ med glasfiberväv, cirkulär");
+         for (const auto& thickness : lining->thicknesses)
+             if (thickness->name == "50.0")
+                 m.SetProduct(lining, thickness.get());
+         if (!m.ProductThickness())
+             throw std::runtime_error("the lining has no 50 mm thickness");
+     }},
+};
+
 // Makes the case's document and saves it; false with a message when the
 // calculation fails or says anything.
-bool Make(const GoldenCase& golden, const fs::path& target)
+bool Make(const ModuleCase& golden, const fs::path& target)
 {
     platform::ScriptedPrompter prompter;
     platform::MemorySettings settings;
@@ -218,7 +245,7 @@ bool Make(const GoldenCase& golden, const fs::path& target)
     StandardDocumentParts parts;
     CVekDoc doc(parts);
     doc.NewDocument();
-    auto& m = static_cast<CVarmeTapModul&>(doc.Module(0));
+    CVekModul& m = doc.Module(golden.module);
     golden.fill(m);
     const bool calculated = m.Calculate();
     for (const std::string& text : prompter.Texts())
@@ -236,6 +263,13 @@ bool Make(const GoldenCase& golden, const fs::path& target)
     return true;
 }
 
+bool Make(const GoldenCase& golden, const fs::path& target)
+{
+    return Make(ModuleCase{golden.folder, 0,
+                           [&](CVekModul& m) { golden.fill(static_cast<CVarmeTapModul&>(m)); }},
+                target);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -244,6 +278,8 @@ int main(int argc, char** argv)
     for (const std::string& name : wanted) {
         bool known = false;
         for (const GoldenCase& golden : cases)
+            known = known || name == golden.folder;
+        for (const ModuleCase& golden : moduleCases)
             known = known || name == golden.folder;
         if (!known) {
             std::cerr << "golden_documents: no case " << name << "\n";
@@ -257,6 +293,9 @@ int main(int argc, char** argv)
     bool ok = true;
     try {
         for (const GoldenCase& golden : cases)
+            if (wanted.empty() || std::find(wanted.begin(), wanted.end(), golden.folder) != wanted.end())
+                ok = Make(golden, fs::path(TEKVAR_GOLDEN_DIR) / golden.folder / "input.tkv") && ok;
+        for (const ModuleCase& golden : moduleCases)
             if (wanted.empty() || std::find(wanted.begin(), wanted.end(), golden.folder) != wanted.end())
                 ok = Make(golden, fs::path(TEKVAR_GOLDEN_DIR) / golden.folder / "input.tkv") && ok;
     } catch (const std::exception& error) {
