@@ -1,13 +1,10 @@
 #include "CLydModul.h"
 
+#include "ModulePage.h"
 #include "TableRows.h"
-#include "doc/CVekDoc.h"
 #include "doc/StringTable.h"
 #include "platform/Services.h"
 #include "report/ObjectPictures.h"
-#include "report/PageModel.h"
-#include "report/Pagination.h"
-#include "report/ResultPages.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,23 +29,6 @@ constexpr int firstFactorRow = 62552; // "Absorptionsfaktor 125 Hz", one per ban
 constexpr float axisFrequencyMax = 4250.0f;
 constexpr float frequencyStep = 250.0f;
 constexpr float leastAxisTop = 5.0f;
-
-// The page lists of the document the module belongs to; none while the
-// document is being put together or for a module without one.
-CPageLists* PageListsOfDocument()
-{
-    CVekDoc* doc = CVekDoc::Current();
-    if (!doc)
-        return nullptr;
-    ResultPages* pages = ResultPages::Of(*doc);
-    return pages ? &pages->Lists() : nullptr;
-}
-
-// A zero as the tables print it: never "-0.0".
-float Unsigned(float value)
-{
-    return value == 0.0f ? 0.0f : value;
-}
 
 } // namespace
 
@@ -126,9 +106,9 @@ void CLydModul::fillInputTable(float lining, const std::array<float, bandCount>&
         rows.Add(62299, {userProductName});
     else
         rows.Add(62297, {product ? product->name : std::string()});
-    rows.Add(62509, {FormatValue(62381, Unsigned(lining))});
+    rows.Add(62509, {FormatValue(62381, lining)});
     for (int i = 0; i < bandCount; ++i)
-        rows.Add(firstFactorRow + i, {FormatValue(62551, Unsigned(factors[std::size_t(i)]))});
+        rows.Add(firstFactorRow + i, {FormatValue(62551, factors[std::size_t(i)])});
     rows.Fill(inputTable, {tableCaption, inputCaption});
 }
 
@@ -146,36 +126,16 @@ void CLydModul::showResults(const SoundAttenuation& attenuation)
                            {resultTexts.begin(), resultTexts.end()}, -1.0f, -1.0f, -1);
 
     // The graph stands at the top of the first sheet; the result table, the
-    // notes and the input follow below it and move to the next sheet when
-    // they would pass the bottom of this one.
-    const PageModel& model = PageModel::Get();
-    float x = pageLeft;
-    float y = pageTop;
-    const auto stack = [&](CGraphicsItem& item) {
-        y = PlaceOnPage(item, x, y);
-        if (item.rect.left >= model.XUnits(x + model.Sheet().width))
-            x += model.Sheet().width;
-    };
-    stack(graph);
-    stack(resultTable);
-    stack(notes);
-    stack(inputTable);
-
-    CPageLists* lists = PageListsOfDocument();
-    if (!lists)
-        return;
-    lists->Add(pageIndex, &inputTable);
-    lists->Add(pageIndex, &resultTable);
-    lists->Add(pageIndex, &graph);
-    lists->Add(pageIndex, &notes);
+    // notes and the input follow below it.
+    PageFlow flow;
+    flow.Place(graph);
+    flow.Place(resultTable);
+    flow.Place(notes);
+    flow.Place(inputTable);
+    ShowOnPage(pageIndex, {&inputTable, &resultTable, &graph, &notes});
 }
 
 void CLydModul::clearPage()
 {
-    if (CPageLists* lists = PageListsOfDocument()) {
-        lists->Remove(pageIndex, &inputTable);
-        lists->Remove(pageIndex, &resultTable);
-        lists->Remove(pageIndex, &graph);
-        lists->Remove(pageIndex, &notes);
-    }
+    RemoveFromPage(pageIndex, {&inputTable, &resultTable, &graph, &notes});
 }

@@ -1,10 +1,7 @@
 #include "CVarmeTapModul.h"
 #include "KernelMessages.h"
+#include "ModulePage.h"
 
-#include "doc/CVekDoc.h"
-#include "report/PageModel.h"
-#include "report/Pagination.h"
-#include "report/ResultPages.h"
 #include "thermal/RequirementClasses.h"
 #include "thermal/SurfaceTransfer.h"
 #include "platform/Services.h"
@@ -25,17 +22,6 @@ thermal::LayerProduct LayerProductOf(const CIsolasjon& layer)
         product.maxTemperature = p->maxTemperature;
     }
     return product;
-}
-
-// The page lists of the document the module belongs to; none while the
-// document is being put together or for a module without one.
-CPageLists* PageListsOfDocument()
-{
-    CVekDoc* doc = CVekDoc::Current();
-    if (!doc)
-        return nullptr;
-    ResultPages* pages = ResultPages::Of(*doc);
-    return pages ? &pages->Lists() : nullptr;
 }
 
 } // namespace
@@ -212,38 +198,19 @@ void CVarmeTapModul::showResults()
                                   0.0f, 0.0f);
     }
 
-    // The result table stands at the top of the first sheet; the others
-    // follow below it and move to the next sheet when they would pass the
-    // bottom of this one.
-    const PageModel& model = PageModel::Get();
-    resultTable.SetPosition(pageLeft, pageTop);
-    float x = pageLeft;
-    float y = resultTable.Bottom() + itemSpacing;
-    const auto stack = [&](CGraphicsItem& item) {
-        y = PlaceOnPage(item, x, y);
-        if (item.rect.left >= model.XUnits(x + model.Sheet().width))
-            x += model.Sheet().width;
-    };
-    stack(inputTable);
+    PageFlow flow;
+    flow.Place(resultTable);
+    flow.Place(inputTable);
     if (drawn)
-        stack(drawing);
-
-    CPageLists* lists = PageListsOfDocument();
-    if (!lists)
-        return;
-    lists->Add(pageIndex, &resultTable);
-    lists->Add(pageIndex, &inputTable);
+        flow.Place(drawing);
+    ShowOnPage(pageIndex, {&resultTable, &inputTable});
     if (drawn)
-        lists->Add(pageIndex, &drawing);
+        ShowOnPage(pageIndex, {&drawing});
     else
-        lists->Remove(pageIndex, &drawing);
+        RemoveFromPage(pageIndex, {&drawing});
 }
 
 void CVarmeTapModul::clearPage()
 {
-    if (CPageLists* lists = PageListsOfDocument()) {
-        lists->Remove(pageIndex, &resultTable);
-        lists->Remove(pageIndex, &inputTable);
-        lists->Remove(pageIndex, &drawing);
-    }
+    RemoveFromPage(pageIndex, {&resultTable, &inputTable, &drawing});
 }
