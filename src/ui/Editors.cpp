@@ -5,6 +5,7 @@
 #include "CDatabaseDlg.h"
 #include "CEgendefDatabaseDlg.h"
 #include "CEgendefIsoProduktDlg.h"
+#include "CFrostDlg.h"
 #include "CIsoProduktDlg.h"
 #include "CIsoTykkelseDlg.h"
 #include "CIsolasjonDlg.h"
@@ -30,6 +31,7 @@
 #include "database/CTillegg2.h"
 #include "database/CVeske.h"
 #include "doc/CProject.h"
+#include "modules/CFrostModul.h"
 #include "modules/CIsolasjon.h"
 #include "modules/CTilleggsutstyr.h"
 #include "modules/CVarmeTapModul.h"
@@ -38,6 +40,7 @@ void RegisterEditors(QtEditorService& editors)
 {
     editors.Register(CProject::classInfo.name, EditProject);
     editors.Register(CVarmeTapModul::classInfo.name, EditHeatLoss);
+    editors.Register(CFrostModul::classInfo.name, EditFrost);
     editors.Register(CIsolasjon::classInfo.name, EditInsulationLayer);
     editors.Register(CTilleggsutstyr::classInfo.name, EditFitting);
     editors.Register(CKlima::classInfo.name, EditClimate);
