@@ -3,8 +3,6 @@
 #include "TableRows.h"
 #include "doc/StringTable.h"
 
-#include <cctype>
-
 namespace {
 
 // Table captions.
@@ -52,27 +50,8 @@ constexpr int oneDecimalFormat = 62403;    // "%.1f"
 constexpr int windFormat = 62402;          // "%.1f m/s"
 constexpr int percentFormat = 62752;       // "%.0f %%"
 
-// A value just below zero that rounds to nothing would print as "-0.0";
-// the sign goes when no digit of the number is other than zero.
-std::string WithoutNegativeZero(std::string text)
-{
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '-' || i + 1 >= text.size() || !std::isdigit(static_cast<unsigned char>(text[i + 1])))
-            continue;
-        std::size_t end = i + 1;
-        bool nonZero = false;
-        while (end < text.size() && (std::isdigit(static_cast<unsigned char>(text[end])) || text[end] == '.')) {
-            nonZero = nonZero || (text[end] >= '1' && text[end] <= '9');
-            ++end;
-        }
-        if (!nonZero)
-            text.erase(i, 1);
-    }
-    return text;
-}
-
-// The rows of one column of values. Numbers are cleared of a negative zero;
-// names stay as they are.
+// The rows of one column of values. Numbers are cleared of a negative zero
+// (FormatValue does it for its own); names stay as they are.
 class Rows {
 public:
     void Add(int captionId, std::string text) { rows_.Add(captionId, {std::move(text)}); }
@@ -82,7 +61,7 @@ public:
     }
     void AddNumber(int captionId, int formatId, float value)
     {
-        AddNumber(LoadString(captionId), FormatValue(formatId, value));
+        rows_.Add(captionId, {FormatValue(formatId, value)});
     }
     void Fill(CTabell& table, int captionId, int headerId) const { rows_.Fill(table, {captionId, headerId}); }
 
