@@ -6,6 +6,7 @@
 #include "report/PageModel.h"
 #include "report/Pagination.h"
 #include "report/ResultPages.h"
+#include "thermal/Choices.h"
 #include "thermal/Conductivity.h"
 #include "thermal/RequirementClasses.h"
 #include "thermal/SurfaceBalance.h"
@@ -119,6 +120,7 @@ bool CFrostModul::balance(Results& out) const
     const float tm = tw0 > 0.0001f ? ta + (tw0 - ta) * (1.0f - 1.0f / r) / std::log(r) : 0.0f;
 
     const float epsilon = InsulatedEmissivity();
+    const Surroundings around = Surroundings(surroundings);
     float ho = 10.0f;
     thermal::BalanceOptions options;
     options.medium = tm;
@@ -126,11 +128,11 @@ bool CFrostModul::balance(Results& out) const
     options.stopNearMedium = false;
     const thermal::BalanceOutcome outcome =
         thermal::BalanceSurface((K * tw0 + 10.0f * ta) / (K + 10.0f), options, [&](float ts) {
-            if (surroundings == 2)
+            if (around == Surroundings::GivenCoefficient)
                 ho = outerCoefficient;
             else
-                ho = thermal::ConvectionCoefficient(surroundings == 0, vertical == 1, std::fabs(ts - ta), Do, false,
-                                                    1.0f, windSpeed)
+                ho = thermal::ConvectionCoefficient(around == Surroundings::Indoors, vertical == 1, std::fabs(ts - ta),
+                                                    Do, false, 1.0f, windSpeed)
                     + thermal::RadiationCoefficient(epsilon, ts, ta);
             const float innerFace = tm - (tm - ts) * wallShare;
             return thermal::Flows{thermal::ConductivityIntegral(k, ts, innerFace) / G, ho * Po * (ts - ta)};
