@@ -14,6 +14,7 @@
 #include "database/CRormaterial.h"
 #include "database/CTillegg2.h"
 #include "doc/CVekDoc.h"
+#include "modules/CFrostModul.h"
 #include "modules/CTilleggsutstyr.h"
 #include "modules/CVarmeTapModul.h"
 #include "modules/StandardDocumentParts.h"
@@ -48,7 +49,8 @@ CIsoProdukt* Product(const std::string& name)
     return Named<CIsoProdukt>(CDataBase::insulationProducts, name);
 }
 
-void TakePipe(CVarmeTapModul& m, const std::string& material, const std::string& dimension)
+template <class Module>
+void TakePipe(Module& m, const std::string& material, const std::string& dimension)
 {
     CRormaterial* pipe = Named<CRormaterial>(CDataBase::pipeMaterials, material);
     m.Pipe().SetMaterial(pipe, true);
@@ -208,9 +210,47 @@ const std::vector<GoldenCase> cases = {
      }},
 };
 
-// Makes the case's document and saves it; false with a message when the
-// calculation fails or says anything.
-bool Make(const GoldenCase& golden, const fs::path& target)
+// The frost protection module's cases: the page of module 6.
+struct FrostCase {
+    const char* folder;
+    std::function<void(CFrostModul&)> fill;
+};
+
+const std::vector<FrostCase> frostCases = {
+    // A 22 mm copper water pipe outdoors at −20 °C in 4 m/s of wind, 20 mm
+    // glass wool sections under PVC, water at 8 °C of which a quarter may
+    // freeze: the hours to the risk of a burst and the heating power.
+    {"frost_copper_pipe_outdoors",
+     [](CFrostModul& m) {
+         TakePipe(m, "Kopparrör", "22×1,0");
+         m.insulation.SetCatalogueProduct(Product("Rörskål glasull 60 kg/m³"));
+         m.insulation.catalogueThickness = 20.0f;
+         m.SetCladding(Named<CMantling>(CDataBase::outerCladdings, "PVC-mantel"));
+         m.surroundings = 1;
+         m.windSpeed = 4.0f;
+         m.ambientTemperature = -20.0f;
+         m.startTemperature = 8.0f;
+         m.freezeFraction = 25.0f;
+     }},
+    // A DN50 steel cold-water pipe at 10 °C through a 28 °C shaft, 50 mm of
+    // stone wool sections under PVC: still below 24 °C after 8 hours.
+    {"temperature_rise_cold_water_pipe",
+     [](CFrostModul& m) {
+         TakePipe(m, "Stålrör, svetsat/svart", "DN50");
+         m.calculationMode = 1;
+         m.insulation.SetCatalogueProduct(Product("Rörskål stenull 100 kg/m³"));
+         m.insulation.catalogueThickness = 50.0f;
+         m.SetCladding(Named<CMantling>(CDataBase::outerCladdings, "PVC-mantel"));
+         m.ambientTemperature = 28.0f;
+         m.startTemperature = 10.0f;
+         m.standstillTime = 8.0f;
+     }},
+};
+
+// Makes the case's document with module `index` filled in and saves it;
+// false with a message when the calculation fails or says anything.
+template <class Module>
+bool Make(const char* folder, int index, const std::function<void(Module&)>& fill, const fs::path& target)
 {
     platform::ScriptedPrompter prompter;
     platform::MemorySettings settings;
@@ -218,13 +258,13 @@ bool Make(const GoldenCase& golden, const fs::path& target)
     StandardDocumentParts parts;
     CVekDoc doc(parts);
     doc.NewDocument();
-    auto& m = static_cast<CVarmeTapModul&>(doc.Module(0));
-    golden.fill(m);
+    auto& m = static_cast<Module&>(doc.Module(index));
+    fill(m);
     const bool calculated = m.Calculate();
     for (const std::string& text : prompter.Texts())
-        std::cerr << golden.folder << ": the calculation said: " << text << "\n";
+        std::cerr << folder << ": the calculation said: " << text << "\n";
     if (!calculated || !prompter.Texts().empty()) {
-        std::cerr << golden.folder << ": not written\n";
+        std::cerr << folder << ": not written\n";
         return false;
     }
     fs::create_directories(target.parent_path());
@@ -245,6 +285,8 @@ int main(int argc, char** argv)
         bool known = false;
         for (const GoldenCase& golden : cases)
             known = known || name == golden.folder;
+        for (const FrostCase& golden : frostCases)
+            known = known || name == golden.folder;
         if (!known) {
             std::cerr << "golden_documents: no case " << name << "\n";
             return 2;
@@ -256,9 +298,16 @@ int main(int argc, char** argv)
         fs::copy_file(fs::path(TEKVAR_BUILT_DATA) / file, file);
     bool ok = true;
     try {
+        const auto chosen = [&](const char* folder) {
+            return wanted.empty() || std::find(wanted.begin(), wanted.end(), folder) != wanted.end();
+        };
+        const auto target = [](const char* folder) { return fs::path(TEKVAR_GOLDEN_DIR) / folder / "input.tkv"; };
         for (const GoldenCase& golden : cases)
-            if (wanted.empty() || std::find(wanted.begin(), wanted.end(), golden.folder) != wanted.end())
-                ok = Make(golden, fs::path(TEKVAR_GOLDEN_DIR) / golden.folder / "input.tkv") && ok;
+            if (chosen(golden.folder))
+                ok = Make<CVarmeTapModul>(golden.folder, 0, golden.fill, target(golden.folder)) && ok;
+        for (const FrostCase& golden : frostCases)
+            if (chosen(golden.folder))
+                ok = Make<CFrostModul>(golden.folder, CFrostModul::pageIndex, golden.fill, target(golden.folder)) && ok;
     } catch (const std::exception& error) {
         std::cerr << "golden_documents: " << error.what() << "\n";
         return 1;
