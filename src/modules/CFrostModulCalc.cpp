@@ -174,7 +174,8 @@ void CFrostModul::showResults(float outerDiameter)
     resultTable.SetPosition(pageLeft, pageTop);
     float x = pageLeft;
     float y = resultTable.Bottom() + itemSpacing;
-    for (CGraphicsItem* item : {static_cast<CGraphicsItem*>(&inputTable), static_cast<CGraphicsItem*>(&installationSpace)}) {
+    CGraphicsItem* const below[] = {&inputTable, &installationSpace};
+    for (CGraphicsItem* item : below) {
         y = PlaceOnPage(*item, x, y);
         if (item->rect.left >= model.XUnits(x + model.Sheet().width))
             x += model.Sheet().width;
