@@ -34,7 +34,7 @@ float CFrostModul::InsulatedEmissivity() const
 {
     // With the coefficient given the radiation plays no part; the typed value
     // stands then, as it does when no cladding was chosen.
-    if (ownEmissivity || surroundings == 2 || !cladding_)
+    if (ownEmissivity || surroundings == Surroundings::GivenCoefficient || !cladding_)
         return emissivity;
     return cladding_->emissivity;
 }
@@ -98,7 +98,7 @@ void CFrostModul::Serialize(CArchive& ar)
     ar.Float(freezeFraction);
     ar.Float(pipeDiameter);
     ar.Float(startTemperature);
-    ar.Word(surroundings);
+    WordChoice(ar, surroundings, SurroundingsCount, "surroundings");
     ar.Word(resultsValid);
     ar.Float(windSpeed);
     ar.Float(outerCoefficient);
@@ -107,7 +107,6 @@ void CFrostModul::Serialize(CArchive& ar)
     ar.Long(vertical);
     ar.Float(pipeEmissivity);
     RequireChoice(ar, calculationMode, 2, "calculation mode");
-    RequireChoice(ar, surroundings, 3, "surroundings");
     RequireChoice(ar, vertical, 2, "orientation");
 
     if (marker == currentMarker) {

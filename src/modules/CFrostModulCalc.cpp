@@ -120,7 +120,6 @@ bool CFrostModul::balance(Results& out) const
     const float tm = tw0 > 0.0001f ? ta + (tw0 - ta) * (1.0f - 1.0f / r) / std::log(r) : 0.0f;
 
     const float epsilon = InsulatedEmissivity();
-    const Surroundings around = Surroundings(surroundings);
     float ho = 10.0f;
     thermal::BalanceOptions options;
     options.medium = tm;
@@ -128,10 +127,10 @@ bool CFrostModul::balance(Results& out) const
     options.stopNearMedium = false;
     const thermal::BalanceOutcome outcome =
         thermal::BalanceSurface((K * tw0 + 10.0f * ta) / (K + 10.0f), options, [&](float ts) {
-            if (around == Surroundings::GivenCoefficient)
+            if (surroundings == Surroundings::GivenCoefficient)
                 ho = outerCoefficient;
             else
-                ho = thermal::ConvectionCoefficient(around == Surroundings::Indoors, vertical == 1, std::fabs(ts - ta),
+                ho = thermal::ConvectionCoefficient(surroundings == Surroundings::Indoors, vertical == 1, std::fabs(ts - ta),
                                                     Do, false, 1.0f, windSpeed)
                     + thermal::RadiationCoefficient(epsilon, ts, ta);
             const float innerFace = tm - (tm - ts) * wallShare;

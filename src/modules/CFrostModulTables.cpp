@@ -34,7 +34,9 @@ constexpr int startTemperatureRow = 62750;
 constexpr int freezeFractionRow = 62751;
 constexpr int ambientRow = 62395;
 constexpr int surroundingsRow = 62397;
-constexpr int surroundingsTexts[] = {62398, 62399, 62400};
+constexpr int indoorsText = 62398;
+constexpr int outdoorsText = 62399;
+constexpr int givenText = 62400;
 constexpr int windRow = 62401;
 constexpr int coefficientRow = 62404;
 
@@ -103,7 +105,7 @@ void CFrostModul::fillInputTable()
         for (auto& [caption, value] : insulation.ConductivityRows())
             rows.AddNumber(caption, value);
 
-    if (surroundings != 2) {
+    if (surroundings != Surroundings::GivenCoefficient) {
         const bool own = ownEmissivity || !cladding_;
         rows.Add(claddingRow, own ? LoadString(ownCladdingText) : cladding_->name);
         rows.AddNumber(emissivityRow, twoDecimalsFormat, InsulatedEmissivity());
@@ -112,10 +114,18 @@ void CFrostModul::fillInputTable()
     if (FrostMode())
         rows.AddNumber(freezeFractionRow, percentFormat, freezeFraction);
     rows.AddNumber(ambientRow, temperatureFormat, ambientTemperature);
-    rows.Add(surroundingsRow, LoadString(surroundingsTexts[surroundings == 1 || surroundings == 2 ? surroundings : 0]));
-    if (surroundings == 1)
+    switch (surroundings) {
+    case Surroundings::Indoors:
+        rows.Add(surroundingsRow, LoadString(indoorsText));
+        break;
+    case Surroundings::Outdoors:
+        rows.Add(surroundingsRow, LoadString(outdoorsText));
         rows.AddNumber(windRow, windFormat, windSpeed);
-    else if (surroundings == 2)
+        break;
+    case Surroundings::GivenCoefficient:
+        rows.Add(surroundingsRow, LoadString(givenText));
         rows.AddNumber(coefficientRow, oneDecimalFormat, outerCoefficient);
+        break;
+    }
     rows.Fill(inputTable, FrostMode() ? frostCaption : riseCaption, inputCaption);
 }

@@ -38,7 +38,7 @@ bool CheckFrostInput(const FrostInput& in, bool hasCladding, InputCheck& check)
     if (!check.Warn(layer.Product()->maxTemperature < in.startTemperature, startAboveMax))
         return false;
 
-    if (in.surroundings != 2) {
+    if (in.surroundings != Surroundings::GivenCoefficient) {
         if (in.ownEmissivity) {
             if (!check.Range(f::emissivity, in))
                 return false;
@@ -46,9 +46,9 @@ bool CheckFrostInput(const FrostInput& in, bool hasCladding, InputCheck& check)
             return false;
         }
     }
-    if (in.surroundings == 1 && !check.Range(f::windSpeed, in))
+    if (in.surroundings == Surroundings::Outdoors && !check.Range(f::windSpeed, in))
         return false;
-    if (in.surroundings == 2 && !check.Range(f::outerCoefficient, in))
+    if (in.surroundings == Surroundings::GivenCoefficient && !check.Range(f::outerCoefficient, in))
         return false;
 
     if (in.FrostMode())

@@ -2,6 +2,7 @@
 
 #include "CIsolasjon.h"
 #include "doc/InputCheck.h"
+#include "thermal/Choices.h"
 
 // The frost protection module's own input: standing water in an insulated
 // pipe, either cooling towards freezing or warming in warm surroundings.
@@ -21,7 +22,7 @@ struct FrostInput {
     float wallThickness = 2.0f; // mm
     float pipeEmissivity = 0.5f;
     CIsolasjon insulation{0, true};
-    int surroundings = 0; // Surroundings
+    Surroundings surroundings = Surroundings::Indoors;
     float windSpeed = 2.0f;        // m/s
     float outerCoefficient = 5.0f; // W/m²K, when given
     bool ownEmissivity = false;

@@ -11,6 +11,7 @@
 #include "CIsolasjonDlg.h"
 #include "CKlimaDlg.h"
 #include "CKlimastedDlg.h"
+#include "CLydDlg.h"
 #include "CMantlingDlg.h"
 #include "CProjectDlg.h"
 #include "CRordimensjonDlg.h"
@@ -33,6 +34,7 @@
 #include "doc/CProject.h"
 #include "modules/CFrostModul.h"
 #include "modules/CIsolasjon.h"
+#include "modules/CLydModul.h"
 #include "modules/CTilleggsutstyr.h"
 #include "modules/CVarmeTapModul.h"
 
@@ -41,6 +43,7 @@ void RegisterEditors(QtEditorService& editors)
     editors.Register(CProject::classInfo.name, EditProject);
     editors.Register(CVarmeTapModul::classInfo.name, EditHeatLoss);
     editors.Register(CFrostModul::classInfo.name, EditFrost);
+    editors.Register(CLydModul::classInfo.name, EditSound);
     editors.Register(CIsolasjon::classInfo.name, EditInsulationLayer);
     editors.Register(CTilleggsutstyr::classInfo.name, EditFitting);
     editors.Register(CKlima::classInfo.name, EditClimate);

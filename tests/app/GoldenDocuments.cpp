@@ -8,6 +8,7 @@
 //   golden_documents CASE...    only these
 
 #include "ScopedWorkingFolder.h"
+#include "database/CAbsorpsjon.h"
 #include "database/CDataBase.h"
 #include "database/CIsoProdukt.h"
 #include "database/CMantling.h"
@@ -15,6 +16,7 @@
 #include "database/CTillegg2.h"
 #include "doc/CVekDoc.h"
 #include "modules/CFrostModul.h"
+#include "modules/CLydModul.h"
 #include "modules/CTilleggsutstyr.h"
 #include "modules/CVarmeTapModul.h"
 #include "modules/StandardDocumentParts.h"
@@ -67,8 +69,8 @@ void TakePipe(Module& m, const std::string& material, const std::string& dimensi
 // products of the kind.
 void Choose(CVarmeTapModul& m, int objectKind, int criterion)
 {
-    m.objectKind = objectKind;
-    m.criterion = criterion;
+    m.objectKind = ObjectKind(objectKind);
+    m.criterion = Criterion(criterion);
     m.layer1.objectKind = objectKind;
     m.layer2.objectKind = objectKind;
 }
@@ -101,7 +103,7 @@ const std::vector<GoldenCase> cases = {
          TakePipe(m, "Stålrör, svetsat/svart", "DN100");
          m.mediumTemp = 180.0f;
          m.ambientTemp = 0.0f;
-         m.surroundings = 1;
+         m.surroundings = Surroundings::Outdoors;
          m.windSpeed = 4.0f;
          m.length = 50.0f;
          m.twoLayers = true;
@@ -131,7 +133,7 @@ const std::vector<GoldenCase> cases = {
          m.givenSurfaceTemp = 24.0f;
          m.width = 600.0f;
          m.height = 400.0f;
-         m.flowUnit = 1;
+         m.flowUnit = FlowUnit::LitresPerSecond;
          m.flow = 800.0f;
          m.layer1.SetCatalogueProduct(Product("Lamellmatta stenull 40 kg/m³ med aluminiumfolie"));
          m.SetOuterCladding(Named<CMantling>(CDataBase::outerCladdings, "Armerad aluminiumfolie"));
@@ -144,7 +146,7 @@ const std::vector<GoldenCase> cases = {
          m.mediumTemp = 35.0f;
          m.ambientTemp = 5.0f;
          m.diameter = 315.0f;
-         m.flowUnit = 0;
+         m.flowUnit = FlowUnit::CubicMetresPerHour;
          m.flow = 1000.0f;
          m.givenHeatLoss = 14.0f;
          m.layer1.SetCatalogueProduct(Product("Lamellmatta glasull 30 kg/m³ med aluminiumfolie"));
@@ -160,7 +162,7 @@ const std::vector<GoldenCase> cases = {
          m.width = 800.0f;
          m.height = 500.0f;
          m.length = 15.0f;
-         m.flowUnit = 2;
+         m.flowUnit = FlowUnit::MetresPerSecond;
          m.flow = 4.0f;
          m.layer1.SetCatalogueProduct(Product("Kanalskiva glasull 70 kg/m³ med glasfiberväv, invändig"));
          m.layer1.catalogueThickness = 50.0f;
@@ -210,23 +212,40 @@ const std::vector<GoldenCase> cases = {
      }},
 };
 
-// The frost protection module's cases: the page of module 6.
-struct FrostCase {
+// Cases of the other modules: the module's index and what fills it.
+struct ModuleCase {
     const char* folder;
-    std::function<void(CFrostModul&)> fill;
+    int module;
+    std::function<void(CVekModul&)> fill;
 };
 
-const std::vector<FrostCase> frostCases = {
+const std::vector<ModuleCase> moduleCases = {
+    // A 400 mm circular supply duct lined with 50 mm glass wool under glass
+    // cloth from the catalogue.
+    {"circular_duct_sound_attenuation", 6,
+     [](CVekModul& module) {
+         auto& m = static_cast<CLydModul&>(module);
+         m.ductType = 0;
+         m.ductDiameter = 400.0f;
+         auto* lining = Named<CAbsorpsjon>(CDataBase::circularAbsorbers,
+                                           "Ljudisolering glasull 70 kg/m³ med glasfiberväv, cirkulär");
+         for (const auto& thickness : lining->thicknesses)
+             if (thickness->name == "50.0")
+                 m.SetProduct(lining, thickness.get());
+         if (!m.ProductThickness())
+             throw std::runtime_error("the lining has no 50 mm thickness");
+     }},
     // A 22 mm copper water pipe outdoors at −20 °C in 4 m/s of wind, 20 mm
     // glass wool sections under PVC, water at 8 °C of which a quarter may
     // freeze: the hours to the risk of a burst and the heating power.
-    {"frost_copper_pipe_outdoors",
-     [](CFrostModul& m) {
+    {"frost_copper_pipe_outdoors", CFrostModul::pageIndex,
+     [](CVekModul& module) {
+         auto& m = static_cast<CFrostModul&>(module);
          TakePipe(m, "Kopparrör", "22×1,0");
          m.insulation.SetCatalogueProduct(Product("Rörskål glasull 60 kg/m³"));
          m.insulation.catalogueThickness = 20.0f;
          m.SetCladding(Named<CMantling>(CDataBase::outerCladdings, "PVC-mantel"));
-         m.surroundings = 1;
+         m.surroundings = Surroundings::Outdoors;
          m.windSpeed = 4.0f;
          m.ambientTemperature = -20.0f;
          m.startTemperature = 8.0f;
@@ -234,10 +253,11 @@ const std::vector<FrostCase> frostCases = {
      }},
     // A DN50 steel cold-water pipe at 10 °C through a 28 °C shaft, 50 mm of
     // stone wool sections under PVC: still below 24 °C after 8 hours.
-    {"temperature_rise_cold_water_pipe",
-     [](CFrostModul& m) {
+    {"temperature_rise_cold_water_pipe", CFrostModul::pageIndex,
+     [](CVekModul& module) {
+         auto& m = static_cast<CFrostModul&>(module);
          TakePipe(m, "Stålrör, svetsat/svart", "DN50");
-         m.calculationMode = 1;
+         m.calculationMode = FrostInput::temperatureRiseMode;
          m.insulation.SetCatalogueProduct(Product("Rörskål stenull 100 kg/m³"));
          m.insulation.catalogueThickness = 50.0f;
          m.SetCladding(Named<CMantling>(CDataBase::outerCladdings, "PVC-mantel"));
@@ -247,10 +267,9 @@ const std::vector<FrostCase> frostCases = {
      }},
 };
 
-// Makes the case's document with module `index` filled in and saves it;
-// false with a message when the calculation fails or says anything.
-template <class Module>
-bool Make(const char* folder, int index, const std::function<void(Module&)>& fill, const fs::path& target)
+// Makes the case's document and saves it; false with a message when the
+// calculation fails or says anything.
+bool Make(const ModuleCase& golden, const fs::path& target)
 {
     platform::ScriptedPrompter prompter;
     platform::MemorySettings settings;
@@ -258,13 +277,13 @@ bool Make(const char* folder, int index, const std::function<void(Module&)>& fil
     StandardDocumentParts parts;
     CVekDoc doc(parts);
     doc.NewDocument();
-    auto& m = static_cast<Module&>(doc.Module(index));
-    fill(m);
+    CVekModul& m = doc.Module(golden.module);
+    golden.fill(m);
     const bool calculated = m.Calculate();
     for (const std::string& text : prompter.Texts())
-        std::cerr << folder << ": the calculation said: " << text << "\n";
+        std::cerr << golden.folder << ": the calculation said: " << text << "\n";
     if (!calculated || !prompter.Texts().empty()) {
-        std::cerr << folder << ": not written\n";
+        std::cerr << golden.folder << ": not written\n";
         return false;
     }
     fs::create_directories(target.parent_path());
@@ -276,6 +295,13 @@ bool Make(const char* folder, int index, const std::function<void(Module&)>& fil
     return true;
 }
 
+bool Make(const GoldenCase& golden, const fs::path& target)
+{
+    return Make(ModuleCase{golden.folder, 0,
+                           [&](CVekModul& m) { golden.fill(static_cast<CVarmeTapModul&>(m)); }},
+                target);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -285,7 +311,7 @@ int main(int argc, char** argv)
         bool known = false;
         for (const GoldenCase& golden : cases)
             known = known || name == golden.folder;
-        for (const FrostCase& golden : frostCases)
+        for (const ModuleCase& golden : moduleCases)
             known = known || name == golden.folder;
         if (!known) {
             std::cerr << "golden_documents: no case " << name << "\n";
@@ -298,16 +324,12 @@ int main(int argc, char** argv)
         fs::copy_file(fs::path(TEKVAR_BUILT_DATA) / file, file);
     bool ok = true;
     try {
-        const auto chosen = [&](const char* folder) {
-            return wanted.empty() || std::find(wanted.begin(), wanted.end(), folder) != wanted.end();
-        };
-        const auto target = [](const char* folder) { return fs::path(TEKVAR_GOLDEN_DIR) / folder / "input.tkv"; };
         for (const GoldenCase& golden : cases)
-            if (chosen(golden.folder))
-                ok = Make<CVarmeTapModul>(golden.folder, 0, golden.fill, target(golden.folder)) && ok;
-        for (const FrostCase& golden : frostCases)
-            if (chosen(golden.folder))
-                ok = Make<CFrostModul>(golden.folder, CFrostModul::pageIndex, golden.fill, target(golden.folder)) && ok;
+            if (wanted.empty() || std::find(wanted.begin(), wanted.end(), golden.folder) != wanted.end())
+                ok = Make(golden, fs::path(TEKVAR_GOLDEN_DIR) / golden.folder / "input.tkv") && ok;
+        for (const ModuleCase& golden : moduleCases)
+            if (wanted.empty() || std::find(wanted.begin(), wanted.end(), golden.folder) != wanted.end())
+                ok = Make(golden, fs::path(TEKVAR_GOLDEN_DIR) / golden.folder / "input.tkv") && ok;
     } catch (const std::exception& error) {
         std::cerr << "golden_documents: " << error.what() << "\n";
         return 1;

@@ -187,7 +187,7 @@ protected:
         m.wallThickness = float(model.wall * 1000);
         m.insulation.SetCatalogueProduct(product);
         m.insulation.catalogueThickness = float(model.thickness * 1000);
-        m.surroundings = 2;
+        m.surroundings = Surroundings::GivenCoefficient;
         m.outerCoefficient = float(model.ho);
         m.startTemperature = float(model.start);
         m.ambientTemperature = float(model.ambient);
@@ -409,7 +409,7 @@ TEST_F(FrostCalculation, RefusesWhatTheDialogRefuses)
     m.insulation.SetCatalogueProduct(nullptr);
     EXPECT_EQ(refusal(m), "Du måste välja en isolerprodukt.");
     m.insulation.SetCatalogueProduct(Product(1));
-    m.surroundings = 1;
+    m.surroundings = Surroundings::Outdoors;
     EXPECT_EQ(refusal(m), "Du måste välja en ytbeklädnad.");
     m.ownEmissivity = true;
     m.emissivity = 1.5f;
@@ -419,7 +419,7 @@ TEST_F(FrostCalculation, RefusesWhatTheDialogRefuses)
     EXPECT_EQ(refusal(m), "Värdet för vindhastigheten måste ligga mellan 0.10 och 50.00");
     m.windSpeed = 3.0f;
     EXPECT_TRUE(m.Calculate());
-    m.surroundings = 2;
+    m.surroundings = Surroundings::GivenCoefficient;
     m.outerCoefficient = 0.05f;
     EXPECT_EQ(refusal(m), "Värdet för det utvändiga värmeövergångstalet måste ligga mellan 0.10 och 10000.00");
     m.outerCoefficient = 8.0f;
@@ -500,7 +500,7 @@ TEST_F(FrostCalculation, PageFailuresAndReopening)
 
     // Outdoors in the wind under a cladding, as the program is used.
     Setup(m, Model{});
-    m.surroundings = 1;
+    m.surroundings = Surroundings::Outdoors;
     m.windSpeed = 4.0f;
     m.SetCladding(Cladding(CDataBase::outerCladdings, 1));
     ASSERT_TRUE(m.Calculate());

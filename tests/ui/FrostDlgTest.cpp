@@ -178,7 +178,7 @@ TEST_F(FrostDlgTest, OkChecksInTheirOrderWithMessageAndFocus)
     EXPECT_FLOAT_EQ(v.pipeDiameter, 22.0f);
     EXPECT_FLOAT_EQ(v.wallThickness, 1.0f);
     EXPECT_TRUE(v.ownPipeDimension);
-    EXPECT_EQ(v.surroundings, 1);
+    EXPECT_EQ(v.surroundings, Surroundings::Outdoors);
     EXPECT_FLOAT_EQ(v.windSpeed, 4.0f);
     EXPECT_FLOAT_EQ(v.outerCoefficient, 12.0f);
     EXPECT_TRUE(v.ownEmissivity);
