@@ -300,7 +300,38 @@ constexpr Entry table[] = {
     {62706, "%.2f W/m²K"},
     {62707, "%d"},
     {62720, "%.1f mm ryms inte i kanalen"},
+    // The frost protection module's texts.
+    {62740, "Frysskydd rör"},
+    {62741, "Temperaturhöjning"},
+    {62742, "Avkylningstid"},
+    {62743, "Utfrysningstid"},
+    {62744, "Total tid till frostprängningsfara"},
+    {62745, "Nödvändig effekt för att hindra utfrysning"},
+    {62746, "Vattentemperatur efter %.0f timmars stillestånd"},
+    {62747, "%.1f h"},
+    {62748, "Rördiameter"},
+    {62749, "Godstjocklek rör"},
+    {62750, "Medietemperatur i startögonblicket"},
+    {62751, "Utfrysningsgrad"},
+    {62752, "%.0f %%"},
+    {62753, "Godstjocklek/diameter ger innvändig rördiameter under 1 mm."},
+    {62754, "Omgivningstemperaturen måste vara lägre än 0 °C vid frysberäkningar"},
+    {62755, "Omgivningstemperaturen måste vara högre än 24 °C vid beräkning av temperaturhöjning"},
+    {62756, "Varning: Vattentemperaturen blir högre än 24 °C efter 8 timmars stillestånd."},
+    {62757, "Starttemperaturen måste vara lägre än omgivningstemperaturen vid beräkning av temperaturhöjning."},
+    {62758, "Beräkningen gav inget giltigt resultat. Kontrollera isolerproduktens och rörmaterialets värden i databasen."},
 };
+
+// Looked up by bisection: a number out of order, or one given twice (two
+// texts added under the same number), would hide texts.
+constexpr bool strictlyAscending()
+{
+    for (std::size_t i = 1; i < std::size(table); ++i)
+        if (table[i - 1].id >= table[i].id)
+            return false;
+    return true;
+}
+static_assert(strictlyAscending(), "the string table's numbers must be unique and ascending");
 
 } // namespace
 

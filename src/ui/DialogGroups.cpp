@@ -88,6 +88,11 @@ SurroundingsGroup::SurroundingsGroup(QWidget* dialog, Surroundings& surroundings
     QObject::connect(climate_, &QPushButton::clicked, box_, [this] { OnClimate(); });
 }
 
+void SurroundingsGroup::PlaceAmbientRow()
+{
+    ambientTemp_.PlaceIn(static_cast<QGridLayout*>(box_->layout()), 5);
+}
+
 Surroundings SurroundingsGroup::Chosen() const
 {
     return Surroundings(buttons_->checkedId());
@@ -134,6 +139,12 @@ CladdingGroup::CladdingGroup(QWidget* dialog, bool& emissivityTyped, CMantling*&
         if (CMantling* cladding = cladding_.Chosen())
             emissivity_.Show(FormatNumber("%.2f", cladding->emissivity));
     });
+}
+
+void CladdingGroup::SetCaptions(const QString& title, const QString& fromDatabase)
+{
+    box_->setTitle(title);
+    choice_->button(0)->setText(fromDatabase);
 }
 
 void CladdingGroup::AddInner(bool& used, CMantling*& inner)
@@ -276,11 +287,11 @@ LayersGroup::LayersGroup(QWidget* dialog, CIsolasjon& layer1, std::function<void
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     };
-    QPushButton* button = AddPush(dialog, "Isolering lag 1", "layer1");
+    layer1Button_ = AddPush(dialog, "Isolering lag 1", "layer1");
     summary1_ = summary("layer1Summary");
-    grid_->addWidget(button, 1, 0, Qt::AlignTop);
+    grid_->addWidget(layer1Button_, 1, 0, Qt::AlignTop);
     grid_->addWidget(summary1_, 1, 1);
-    QObject::connect(button, &QPushButton::clicked, box_, [this] { OnLayer(1); });
+    QObject::connect(layer1Button_, &QPushButton::clicked, box_, [this] { OnLayer(1); });
     // The second layer's controls are made here so that the summaries can be
     // made the same way; a dialog without a second layer leaves them out.
     layer2Button_ = AddPush(dialog, "Isolering lag 2", "layer2");
@@ -301,6 +312,11 @@ void LayersGroup::AddSecondLayer(CIsolasjon& layer2, bool& twoLayers)
     summary2_->show();
     QObject::connect(twoLayersBox_, &QCheckBox::toggled, box_, [this] { changed_(); });
     QObject::connect(layer2Button_, &QPushButton::clicked, box_, [this] { OnLayer(2); });
+}
+
+void LayersGroup::SetFirstButtonText(const QString& text)
+{
+    layer1Button_->setText(text);
 }
 
 bool LayersGroup::TwoLayersChecked() const

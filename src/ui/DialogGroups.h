@@ -83,6 +83,9 @@ public:
                       NumberRow& ambientTemp, std::function<void()> changed);
 
     QGroupBox* Box() const { return box_; }
+    // For dialogs that have the ambient temperature among the surroundings:
+    // its row under the others.
+    void PlaceAmbientRow();
     Surroundings Chosen() const;
     void UpdateStates();
     void Store();
@@ -109,6 +112,8 @@ public:
     void AddInner(bool& used, CMantling*& inner);
 
     QGroupBox* Box() const { return box_; }
+    // Another caption for the group and for the choice from the database.
+    void SetCaptions(const QString& title, const QString& fromDatabase);
     // The outer list for objects insulated inside, or the ordinary one.
     void SetInsideList(bool inside);
     void UpdateStates(bool insideInsulated);
@@ -173,6 +178,8 @@ public:
     void AddSecondLayer(CIsolasjon& layer2, bool& twoLayers);
 
     QGroupBox* Box() const { return box_; }
+    // Another text on the first layer's button ("Välj isolerprodukt").
+    void SetFirstButtonText(const QString& text);
     bool TwoLayersChecked() const;
     // The products offered follow the object kind.
     void SetObjectKind(int kind);
@@ -191,6 +198,7 @@ private:
     QGroupBox* box_;
     QGridLayout* grid_;
     QCheckBox* twoLayersBox_ = nullptr;
+    QPushButton* layer1Button_;
     QPushButton* layer2Button_ = nullptr;
     QLabel* summary1_;
     QLabel* summary2_ = nullptr;

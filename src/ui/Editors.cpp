@@ -5,6 +5,7 @@
 #include "CDatabaseDlg.h"
 #include "CEgendefDatabaseDlg.h"
 #include "CEgendefIsoProduktDlg.h"
+#include "CFrostDlg.h"
 #include "CIsoProduktDlg.h"
 #include "CIsoTykkelseDlg.h"
 #include "CIsolasjonDlg.h"
@@ -31,6 +32,7 @@
 #include "database/CTillegg2.h"
 #include "database/CVeske.h"
 #include "doc/CProject.h"
+#include "modules/CFrostModul.h"
 #include "modules/CIsolasjon.h"
 #include "modules/CLydModul.h"
 #include "modules/CTilleggsutstyr.h"
@@ -40,6 +42,7 @@ void RegisterEditors(QtEditorService& editors)
 {
     editors.Register(CProject::classInfo.name, EditProject);
     editors.Register(CVarmeTapModul::classInfo.name, EditHeatLoss);
+    editors.Register(CFrostModul::classInfo.name, EditFrost);
     editors.Register(CLydModul::classInfo.name, EditSound);
     editors.Register(CIsolasjon::classInfo.name, EditInsulationLayer);
     editors.Register(CTilleggsutstyr::classInfo.name, EditFitting);

@@ -15,6 +15,7 @@
 #include "database/CRormaterial.h"
 #include "database/CTillegg2.h"
 #include "doc/CVekDoc.h"
+#include "modules/CFrostModul.h"
 #include "modules/CLydModul.h"
 #include "modules/CTilleggsutstyr.h"
 #include "modules/CVarmeTapModul.h"
@@ -50,7 +51,8 @@ CIsoProdukt* Product(const std::string& name)
     return Named<CIsoProdukt>(CDataBase::insulationProducts, name);
 }
 
-void TakePipe(CVarmeTapModul& m, const std::string& material, const std::string& dimension)
+template <class Module>
+void TakePipe(Module& m, const std::string& material, const std::string& dimension)
 {
     CRormaterial* pipe = Named<CRormaterial>(CDataBase::pipeMaterials, material);
     m.Pipe().SetMaterial(pipe, true);
@@ -232,6 +234,36 @@ const std::vector<ModuleCase> moduleCases = {
                  m.SetProduct(lining, thickness.get());
          if (!m.ProductThickness())
              throw std::runtime_error("the lining has no 50 mm thickness");
+     }},
+    // A 22 mm copper water pipe outdoors at −20 °C in 4 m/s of wind, 20 mm
+    // glass wool sections under PVC, water at 8 °C of which a quarter may
+    // freeze: the hours to the risk of a burst and the heating power.
+    {"frost_copper_pipe_outdoors", CFrostModul::pageIndex,
+     [](CVekModul& module) {
+         auto& m = static_cast<CFrostModul&>(module);
+         TakePipe(m, "Kopparrör", "22×1,0");
+         m.insulation.SetCatalogueProduct(Product("Rörskål glasull 60 kg/m³"));
+         m.insulation.catalogueThickness = 20.0f;
+         m.SetCladding(Named<CMantling>(CDataBase::outerCladdings, "PVC-mantel"));
+         m.surroundings = Surroundings::Outdoors;
+         m.windSpeed = 4.0f;
+         m.ambientTemperature = -20.0f;
+         m.startTemperature = 8.0f;
+         m.freezeFraction = 25.0f;
+     }},
+    // A DN50 steel cold-water pipe at 10 °C through a 28 °C shaft, 50 mm of
+    // stone wool sections under PVC: still below 24 °C after 8 hours.
+    {"temperature_rise_cold_water_pipe", CFrostModul::pageIndex,
+     [](CVekModul& module) {
+         auto& m = static_cast<CFrostModul&>(module);
+         TakePipe(m, "Stålrör, svetsat/svart", "DN50");
+         m.calculationMode = FrostInput::temperatureRiseMode;
+         m.insulation.SetCatalogueProduct(Product("Rörskål stenull 100 kg/m³"));
+         m.insulation.catalogueThickness = 50.0f;
+         m.SetCladding(Named<CMantling>(CDataBase::outerCladdings, "PVC-mantel"));
+         m.ambientTemperature = 28.0f;
+         m.startTemperature = 10.0f;
+         m.standstillTime = 8.0f;
      }},
 };
 
