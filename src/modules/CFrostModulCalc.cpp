@@ -1,11 +1,8 @@
 #include "CFrostModul.h"
+#include "ModulePage.h"
 
-#include "doc/CVekDoc.h"
 #include "doc/StringTable.h"
 #include "platform/Services.h"
-#include "report/PageModel.h"
-#include "report/Pagination.h"
-#include "report/ResultPages.h"
 #include "thermal/Choices.h"
 #include "thermal/Conductivity.h"
 #include "thermal/RequirementClasses.h"
@@ -31,15 +28,6 @@ constexpr float warningHours = 8.0f;
 constexpr float warningTemperature = 24.0f;
 constexpr int warmWaterWarning = 62756;
 constexpr int noValidResult = 62758;
-
-CPageLists* PageListsOfDocument()
-{
-    CVekDoc* doc = CVekDoc::Current();
-    if (!doc)
-        return nullptr;
-    ResultPages* pages = ResultPages::Of(*doc);
-    return pages ? &pages->Lists() : nullptr;
-}
 
 bool AllFinite(std::initializer_list<float> values)
 {
@@ -166,32 +154,14 @@ void CFrostModul::showResults(float outerDiameter)
 {
     installationSpace.SetDimensions(CInsulationSpace::pipe, outerDiameter, 0.0f, 0.0f);
 
-    // The result table stands at the top of the first sheet; the input table
-    // and the drawing follow below it and move to the next sheet when they
-    // would pass the bottom of this one.
-    const PageModel& model = PageModel::Get();
-    resultTable.SetPosition(pageLeft, pageTop);
-    float x = pageLeft;
-    float y = resultTable.Bottom() + itemSpacing;
-    CGraphicsItem* const below[] = {&inputTable, &installationSpace};
-    for (CGraphicsItem* item : below) {
-        y = PlaceOnPage(*item, x, y);
-        if (item->rect.left >= model.XUnits(x + model.Sheet().width))
-            x += model.Sheet().width;
-    }
-
-    if (CPageLists* lists = PageListsOfDocument()) {
-        lists->Add(pageIndex, &resultTable);
-        lists->Add(pageIndex, &inputTable);
-        lists->Add(pageIndex, &installationSpace);
-    }
+    PageFlow flow;
+    flow.Place(resultTable);
+    flow.Place(inputTable);
+    flow.Place(installationSpace);
+    ShowOnPage(pageIndex, {&resultTable, &inputTable, &installationSpace});
 }
 
 void CFrostModul::clearPage()
 {
-    if (CPageLists* lists = PageListsOfDocument()) {
-        lists->Remove(pageIndex, &resultTable);
-        lists->Remove(pageIndex, &inputTable);
-        lists->Remove(pageIndex, &installationSpace);
-    }
+    RemoveFromPage(pageIndex, {&resultTable, &inputTable, &installationSpace});
 }
