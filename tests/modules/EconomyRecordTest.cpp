@@ -374,12 +374,15 @@ TEST_F(EconomyRecords, FirstLayoutBecomesAlternatives)
     EXPECT_EQ(Stored(again), converted);
 
     // With a user product the alternatives have no product and no text, and
-    // the product's copy is not looked for among the maker's products.
+    // the product's copy is not looked for among the maker's products. The
+    // calculation the stored results ask for refuses them and leaves no
+    // results.
     COkonomiModul user;
     user.SetDefaults();
     prompter.Clear();
     Restore(user, firstLayout(1, "Egen X", 0.2f));
-    EXPECT_EQ(prompter.Texts(), std::vector<std::string>{firstLayoutText});
+    EXPECT_EQ(prompter.Texts(), (std::vector<std::string>{firstLayoutText, "Du måste välja en isolerprodukt."}));
+    EXPECT_FALSE(user.resultsValid);
     EXPECT_TRUE(chooser.Requests().empty());
     ASSERT_EQ(user.alternatives.size(), 2u);
     const COkonomiIsolasjon& u = *user.alternatives[1];
