@@ -41,22 +41,22 @@ void AlternativeThicknessBounds(const CIsoProdukt& product, float& low, float& h
     high = std::max(min, max);
 }
 
-bool CheckAlternative(const COkonomiIsolasjon& alternative, const char* field, InputCheck& check)
+bool CheckAlternative(const COkonomiIsolasjon& alternative, const AlternativeFocus& focus, InputCheck& check)
 {
     const CIsoProdukt* product = alternative.Product();
-    if (!check.Require(product != nullptr, chooseProduct, field))
+    if (!check.Require(product != nullptr, chooseProduct, focus.product))
         return false;
     float low = 0, high = 0;
     AlternativeThicknessBounds(*product, low, high);
-    if (!check.Range(field, thicknessWord, alternative.Thickness(), low, high))
+    if (!check.Range(focus.thickness, thicknessWord, alternative.Thickness(), low, high))
         return false;
     if (alternative.surfaceSource == 1) {
-        if (!check.Range(field, emissivityWord, alternative.surfaceEmissivity, 0.0f, 1.0f))
+        if (!check.Range(focus.emissivity, emissivityWord, alternative.surfaceEmissivity, 0.0f, 1.0f))
             return false;
-    } else if (!check.Require(alternative.OuterCladding() != nullptr, chooseCladding, field)) {
+    } else if (!check.Require(alternative.OuterCladding() != nullptr, chooseCladding, focus.cladding)) {
         return false;
     }
-    return check.Range(field, costWord, alternative.cost, 1.0f, 20000.0f);
+    return check.Range(focus.cost, costWord, alternative.cost, 1.0f, 20000.0f);
 }
 
 bool CheckEconomyInput(const EconomyInput& in, const ItemList<COkonomiIsolasjon>& alternatives, InputCheck& check)
@@ -69,7 +69,9 @@ bool CheckEconomyInput(const EconomyInput& in, const ItemList<COkonomiIsolasjon>
         return false;
 
     for (const auto& alternative : alternatives) {
-        if (!CheckAlternative(*alternative, alternativeList, check))
+        const AlternativeFocus inList{alternativeList, alternativeList, alternativeList, alternativeList,
+                                      alternativeList};
+        if (!CheckAlternative(*alternative, inList, check))
             return false;
         const float maxTemperature = alternative->Product()->maxTemperature;
         if (maxTemperature < in.mediumTemperature) {

@@ -93,10 +93,20 @@ inline constexpr std::size_t maxEconomyAlternatives = 25;
 // minimum to its maximum, never below 0.1 mm, for no layer is thinner.
 void AlternativeThicknessBounds(const CIsoProdukt& product, float& low, float& high);
 
-// The alternative dialog's checks on what an alternative holds: a product,
-// a thickness the product allows, a surface and a cost. A calculation runs
-// them on every alternative a document brought; the focus goes to `field`.
-bool CheckAlternative(const COkonomiIsolasjon& alternative, const char* field, InputCheck& check);
+// The fields a refusal about an alternative puts the focus on.
+struct AlternativeFocus {
+    const char* product;
+    const char* thickness;
+    const char* emissivity;
+    const char* cladding;
+    const char* cost;
+};
+
+// The alternative dialog's checks on what an alternative holds, in its
+// order: a product, a thickness the product allows, a surface and a cost.
+// The module runs them on every alternative, which a document may have
+// brought or a database edit changed.
+bool CheckAlternative(const COkonomiIsolasjon& alternative, const AlternativeFocus& focus, InputCheck& check);
 
 // The dialog's checks on OK in their order, also run by the calculation on
 // what a document brought. The fields' own ranges come first (ExchangeAll);

@@ -462,9 +462,11 @@ TEST_F(EconomyCalculation, ColdMedium)
         SCOPED_TRACE(r);
         EXPECT_GT(Number(h.Cell(r, 1)), 0.0) << h.Cell(r, 1);
         EXPECT_LT(Number(h.Cell(r, 2)), 0.0) << h.Cell(r, 2);
-        for (int c = 1; c < m.costTable.Columns(); ++c)
-            if (m.costTable.Cell(r, c) != "-")
+        for (int c = 1; c < m.costTable.Columns(); ++c) {
+            if (m.costTable.Cell(r, c) != "-") {
                 EXPECT_GE(Number(m.costTable.Cell(r, c)), 0.0) << m.costTable.Cell(r, c);
+            }
+        }
     }
     // −15 K · 0.22 W/m²K; the surface at 50 mm: −15/(1.25 + 0.125).
     EXPECT_EQ(h.Cell(3, 1), "0.22 W/m²K");
