@@ -100,6 +100,9 @@ COkoIsolasjonDlg::COkoIsolasjonDlg(const COkonomiIsolasjon& alternative,
     if (insideInsulated(objectKind_))
         cladding_.SetInsideList(true);
     cladding_.AddInner(innerUsed_, innerCladding_);
+    // The lists stand beside their choices, not at the far edge.
+    if (auto* grid = qobject_cast<QGridLayout*>(cladding_.Box()->layout()))
+        grid->setColumnStretch(2, 1);
 
     auto* layout = new QVBoxLayout(this);
     auto* products = new QHBoxLayout;
@@ -117,6 +120,7 @@ COkoIsolasjonDlg::COkoIsolasjonDlg(const COkonomiIsolasjon& alternative,
     connect(userProducts_.Box(), &QComboBox::currentIndexChanged, this,
             [this] { fillThicknesses(userThicknessBox_, userProducts_.Chosen()); });
     updateStates();
+    (alternative.productSource == 1 ? userProducts_.Box() : makerProducts_.Box())->setFocus();
 }
 
 COkoIsolasjonDlg::~COkoIsolasjonDlg() = default;

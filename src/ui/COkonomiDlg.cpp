@@ -228,6 +228,7 @@ QGroupBox* COkonomiDlg::alternativesBox()
     alternatives_->setObjectName(QStringLiteral("alternatives"));
     alternatives_->setMinimumWidth(fontMetrics().averageCharWidth() * 70);
     alternatives_->setMinimumHeight(fontMetrics().lineSpacing() * 7);
+    alternatives_->setMaximumHeight(fontMetrics().lineSpacing() * 10);
     for (const auto& alternative : values_.alternatives)
         alternatives_->addItem(LineOf(*alternative));
     QPushButton* add = AddPush(this, "Ny Isolering...", "newAlternative");
