@@ -1,5 +1,6 @@
 #include "COkonomiModul.h"
 #include "COkonomiModulResults.h"
+#include "KernelMessages.h"
 
 #include "doc/CVekDoc.h"
 #include "platform/Services.h"
@@ -69,7 +70,7 @@ float EconomyRequirementUValue(int objectKind, float pipeDiameter, float ductDia
 thermal::Inputs COkonomiModul::thermalInputs() const
 {
     thermal::Inputs in;
-    in.objectKind = objectKind;
+    in.objectKind = ObjectKind(objectKind);
     in.mediumTemp = mediumTemperature;
     in.ambientTemp = ambientTemperature;
     in.diameter = (objectKind == 0 ? pipeDiameter : ductDiameter) / 1000.0f;
@@ -80,7 +81,7 @@ thermal::Inputs COkonomiModul::thermalInputs() const
         in.wall.conductivity0 = material->conductivityAtZero;
         in.wall.slope = material->temperatureCoefficient;
     }
-    in.surface.surroundings = surroundings;
+    in.surface.surroundings = Surroundings(surroundings);
     in.surface.orientation = orientation;
     in.surface.windSpeed = windSpeed;
     in.surface.givenCoefficient = givenCoefficient;
@@ -102,7 +103,7 @@ thermal::HeatFlow COkonomiModul::bareHeatFlow(const thermal::Inputs& in) const
     const float tm = mediumTemperature;
     const float ta = ambientTemperature;
     thermal::HeatFlow r;
-    r.outerCoefficient = thermal::OuterCoefficient(surroundings, orientation, tm, ta, size, IsFlat(), in.height,
+    r.outerCoefficient = thermal::OuterCoefficient(Surroundings(surroundings), orientation, tm, ta, size, IsFlat(), in.height,
                                                    windSpeed, bareEmissivity, givenCoefficient);
     if (IsFlat()) {
         r.surfaceTemp = tm;
@@ -145,6 +146,7 @@ bool COkonomiModul::compute(EconomyResults& results) const
     results = EconomyResults{};
     results.factors = factors;
     const thermal::HeatFlow bare = bareHeatFlow(in);
+    results.notices |= bare.notices;
     EconomyRow bareRow;
     bareRow.heatFlow = bare.heatFlow;
     bareRow.uValue = bare.heatFlow / dT;
@@ -156,6 +158,7 @@ bool COkonomiModul::compute(EconomyResults& results) const
     float bestTotal = bareRow.total;
     for (const auto& alternative : alternatives) {
         const thermal::HeatFlow flow = alternativeHeatFlow(in, *alternative);
+        results.notices |= flow.notices;
         EconomyRow row;
         row.alternative = alternative.get();
         row.heatFlow = flow.heatFlow;
@@ -203,6 +206,8 @@ bool COkonomiModul::Calculate()
     bool ok = inputUsable();
     if (ok) {
         ok = compute(results);
+        // Each notice once, however many alternatives raised it.
+        ShowKernelMessages(results.notices);
         if (!ok)
             platform::prompter().Tell(noValidResult);
     }

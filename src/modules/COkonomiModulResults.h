@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EconomyCosts.h"
+#include "thermal/Messages.h"
 
 #include <vector>
 
@@ -25,6 +26,8 @@ struct EconomyResults {
     PresentValueFactors factors;
     std::vector<EconomyRow> rows;
     int best = 0;
+    // What the kernel raised on the way, for all rows together.
+    thermal::Notices notices;
 };
 
 // The U-value class 6 of EN 12828 allows the object, W/(m·K), or W/(m²·K)

@@ -44,20 +44,6 @@ constexpr int percentFormat = 62496;
 
 const std::string notApplicable = "-";
 
-// A value as its format writes it, never as a negative zero: a value that
-// rounds to nothing has no sign.
-std::string Shown(int formatId, float value)
-{
-    std::string text = FormatValue(formatId, value);
-    if (!text.empty() && text[0] == '-') {
-        const std::size_t end = text.find_first_not_of("0123456789.", 1);
-        const std::string number = text.substr(1, end == std::string::npos ? std::string::npos : end - 1);
-        if (number.find_first_not_of("0.") == std::string::npos)
-            text.erase(0, 1);
-    }
-    return text;
-}
-
 } // namespace
 
 void COkonomiModul::fillTables(const EconomyResults& results)
@@ -74,16 +60,16 @@ void COkonomiModul::fillTables(const EconomyResults& results)
         else
             caption = Sprintf(LoadString(bareRow), double(bareEmissivity));
 
-        heatLoss.Add(caption, {Shown(uValueFormat[unit], row.uValue), Shown(heatFlowFormat[unit], row.heatFlow),
-                               row.requirement ? notApplicable : Shown(coefficientFormat, row.outerCoefficient)});
-        std::vector<std::string> values{Shown(co2Format[unit], row.cost.co2),
-                                        Shown(costFormat[unit], row.cost.energyCost)};
+        heatLoss.Add(caption, {FormatValue(uValueFormat[unit], row.uValue), FormatValue(heatFlowFormat[unit], row.heatFlow),
+                               row.requirement ? notApplicable : FormatValue(coefficientFormat, row.outerCoefficient)});
+        std::vector<std::string> values{FormatValue(co2Format[unit], row.cost.co2),
+                                        FormatValue(costFormat[unit], row.cost.energyCost)};
         if (row.requirement) {
             values.push_back(notApplicable);
             values.push_back(notApplicable);
         } else {
-            values.push_back(Shown(costFormat[unit], row.investment));
-            values.push_back(Shown(costFormat[unit], row.total));
+            values.push_back(FormatValue(costFormat[unit], row.investment));
+            values.push_back(FormatValue(costFormat[unit], row.total));
         }
         costs.Add(caption, std::move(values));
     }
@@ -100,32 +86,32 @@ void COkonomiModul::fillInputTable()
     switch (objectKind) {
     case 0:
     case 1:
-        rows.Add(62364, {Shown(millimetreFormat, objectKind == 0 ? pipeDiameter : ductDiameter)});
+        rows.Add(62364, {FormatValue(millimetreFormat, objectKind == 0 ? pipeDiameter : ductDiameter)});
         break;
     case 2:
     case 3:
-        rows.Add(62366, {Shown(millimetreFormat, height)});
-        rows.Add(62368, {Shown(millimetreFormat, width)});
+        rows.Add(62366, {FormatValue(millimetreFormat, height)});
+        rows.Add(62368, {FormatValue(millimetreFormat, width)});
         break;
     default:
         if (orientation == 1)
-            rows.Add(34, {Shown(millimetreFormat, height)});
+            rows.Add(34, {FormatValue(millimetreFormat, height)});
         break;
     }
-    rows.Add(62409, {Shown(temperatureFormat, mediumTemperature)});
-    rows.Add(62395, {Shown(temperatureFormat, ambientTemperature)});
+    rows.Add(62409, {FormatValue(temperatureFormat, mediumTemperature)});
+    rows.Add(62395, {FormatValue(temperatureFormat, ambientTemperature)});
     rows.Add(62397, {LoadString(surroundingsTexts[surroundings])});
     if (surroundings == 1)
-        rows.Add(62401, {Shown(windFormat, windSpeed)});
+        rows.Add(62401, {FormatValue(windFormat, windSpeed)});
     else if (surroundings == 2)
-        rows.Add(62404, {Shown(coefficientValueFormat, givenCoefficient)});
-    rows.Add(62411, {Shown(hoursFormat, operatingHours)});
-    rows.Add(62413, {Shown(priceFormat, energyPrice)});
-    rows.Add(62676, {Shown(co2FactorFormat, co2Factor)});
-    rows.Add(62493, {Shown(yearsFormat, depreciationTime)});
-    rows.Add(62495, {Shown(percentFormat, priceIncrease)});
-    rows.Add(62497, {Shown(percentFormat, interestRate)});
+        rows.Add(62404, {FormatValue(coefficientValueFormat, givenCoefficient)});
+    rows.Add(62411, {FormatValue(hoursFormat, operatingHours)});
+    rows.Add(62413, {FormatValue(priceFormat, energyPrice)});
+    rows.Add(62676, {FormatValue(co2FactorFormat, co2Factor)});
+    rows.Add(62493, {FormatValue(yearsFormat, depreciationTime)});
+    rows.Add(62495, {FormatValue(percentFormat, priceIncrease)});
+    rows.Add(62497, {FormatValue(percentFormat, interestRate)});
     if (IsDuct())
-        rows.Add(61221, {Shown(flowFormats[flowUnit], flow)});
+        rows.Add(61221, {FormatValue(flowFormats[flowUnit], flow)});
     rows.Fill(inputTable, {inputCaption, inputValueCaption});
 }

@@ -25,12 +25,12 @@ constexpr const char* alternativeList = "alternatives";
 
 float EconomyInput::FreeFlowArea(float thickness) const
 {
-    return thermal::FlowArea(objectKind, ductDiameter, height, width, objectKind == 3 ? thickness : 0.0f);
+    return thermal::FlowArea(ObjectKind(objectKind), ductDiameter, height, width, objectKind == 3 ? thickness : 0.0f);
 }
 
 float EconomyInput::VolumeFlow(float thickness) const
 {
-    return thermal::VolumeFlow(flowUnit, flow, FreeFlowArea(thickness));
+    return thermal::VolumeFlow(FlowUnit(flowUnit), flow, FreeFlowArea(thickness));
 }
 
 void AlternativeThicknessBounds(const CIsoProdukt& product, float& low, float& high)
