@@ -56,7 +56,8 @@ void COkonomiModul::fillTables(const EconomyResults& results)
         if (row.requirement)
             caption = LoadString(requirementRow);
         else if (row.alternative)
-            caption = row.alternative->name.empty() ? row.alternative->DisplayText() : row.alternative->name;
+            // As the alternative dialog names it, with the product's present name.
+            caption = row.alternative->DisplayText();
         else
             caption = Sprintf(LoadString(bareRow), double(bareEmissivity));
 
