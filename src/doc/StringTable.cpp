@@ -34,6 +34,7 @@ constexpr Entry table[] = {
     {22, "Utv. emissivitet oisolerad:"},
     {28, "U-värde enligt class 6 i EN 12828"},
     {31, "U-värde (beräknad)"},
+    {33, "U-värde"},
     {34, "Höjd:"},
     {56, "Isoleringsklass 1"},
     {57, "Isoleringsklass 2"},

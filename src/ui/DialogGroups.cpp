@@ -121,15 +121,15 @@ void SurroundingsGroup::OnClimate()
 }
 
 CladdingGroup::CladdingGroup(QWidget* dialog, bool& emissivityTyped, CMantling*& outer, NumberRow& emissivity,
-                             std::function<void()> changed)
+                             std::function<void()> changed, const CladdingTexts& texts)
     : dialog_(dialog), typed_(emissivityTyped), outer_(outer), emissivity_(emissivity),
-      box_(new QGroupBox(QStringLiteral("Utvändig ytbeklädnad (ytskikt)"), dialog)), grid_(new QGridLayout(box_)),
+      box_(new QGroupBox(QString::fromUtf8(texts.caption), dialog)), grid_(new QGridLayout(box_)),
       choice_(new QButtonGroup(dialog)), cladding_(dialog, "cladding")
 {
-    grid_->addWidget(AddRadio(dialog, "Val från databas", "fromDatabase", choice_, 0), 0, 0);
+    grid_->addWidget(AddRadio(dialog, texts.fromDatabase, "fromDatabase", choice_, 0), 0, 0);
     grid_->addWidget(cladding_.Box(), 0, 1);
     // The radio button is the emissivity's label.
-    grid_->addWidget(AddRadio(dialog, "Egendef. emissivitet:", "emissivityTyped", choice_, 1), 1, 0);
+    grid_->addWidget(AddRadio(dialog, texts.typed, "emissivityTyped", choice_, 1), 1, 0);
     emissivity_.Label()->hide();
     grid_->addWidget(emissivity_.Edit(), 1, 1);
     choice_->button(emissivityTyped ? 1 : 0)->setChecked(true);

@@ -104,10 +104,18 @@ private:
 // "Utvändig ytbeklädnad (ytskikt)": a cladding from the database or a typed
 // emissivity; choosing a cladding shows its emissivity. Objects insulated
 // inside take their surface from another list and may have an inner cladding.
+// The cladding group's caption and the two choices' texts; a dialog may
+// word them its own way.
+struct CladdingTexts {
+    const char* caption = "Utvändig ytbeklädnad (ytskikt)";
+    const char* fromDatabase = "Val från databas";
+    const char* typed = "Egendef. emissivitet:";
+};
+
 class CladdingGroup {
 public:
     CladdingGroup(QWidget* dialog, bool& emissivityTyped, CMantling*& outer, NumberRow& emissivity,
-                  std::function<void()> changed);
+                  std::function<void()> changed, const CladdingTexts& texts = CladdingTexts{});
     // The inner cladding ("Invändig ytbeklädnad"), for dialogs that offer it.
     void AddInner(bool& used, CMantling*& inner);
 

@@ -12,6 +12,10 @@
 #include "CKlimaDlg.h"
 #include "CKlimastedDlg.h"
 #include "CLydDlg.h"
+#include "CKostnadDlg.h"
+#include "CIsoKostnadDlg.h"
+#include "COkoIsolasjonDlg.h"
+#include "COkonomiDlg.h"
 #include "CMantlingDlg.h"
 #include "CProjectDlg.h"
 #include "CRordimensjonDlg.h"
@@ -27,6 +31,7 @@
 #include "database/CEgendefDatabase.h"
 #include "database/CKlima.h"
 #include "database/CKlimasted.h"
+#include "database/CKostnad.h"
 #include "database/CMantling.h"
 #include "database/CRormaterial.h"
 #include "database/CTillegg2.h"
@@ -37,6 +42,7 @@
 #include "modules/CLydModul.h"
 #include "modules/CTilleggsutstyr.h"
 #include "modules/CVarmeTapModul.h"
+#include "modules/COkonomiModul.h"
 
 void RegisterEditors(QtEditorService& editors)
 {
@@ -61,4 +67,8 @@ void RegisterEditors(QtEditorService& editors)
     editors.Register(CRordimensjon::classInfo.name, EditPipeDimension);
     editors.Register(CAbsorpsjon::classInfo.name, EditAbsorptionProduct);
     editors.Register(CAbsorpsjonTykkelse::classInfo.name, EditAbsorptionThickness);
+    editors.Register(COkonomiModul::classInfo.name, EditEconomy);
+    editors.Register(COkonomiIsolasjon::classInfo.name, static_cast<bool (*)(CItem&, QWidget*)>(EditEconomyAlternative));
+    editors.Register(CKostnad::classInfo.name, EditCostList);
+    editors.Register(CIsoKostnad::classInfo.name, static_cast<bool (*)(CItem&, QWidget*)>(EditCostEntry));
 }
