@@ -34,6 +34,7 @@ constexpr Entry table[] = {
     {22, "Utv. emissivitet oisolerad:"},
     {28, "U-värde enligt class 6 i EN 12828"},
     {31, "U-värde (beräknad)"},
+    {33, "U-värde"},
     {34, "Höjd:"},
     {56, "Isoleringsklass 1"},
     {57, "Isoleringsklass 2"},
@@ -257,6 +258,10 @@ constexpr Entry table[] = {
     {62544, "Kanalens diameter"},
     {62551, "%.2f"},
     {62552, "Absorptionsfaktor 125 Hz"},
+    {62553, "Absorptionsfaktor 250 Hz"},
+    {62554, "Absorptionsfaktor 500 Hz"},
+    {62555, "Absorptionsfaktor 1000 Hz"},
+    {62556, "Absorptionsfaktor 2000 Hz"},
     {62557, "Absorptionsfaktor 4000 Hz"},
     {62559, "Varning: Medietemperaturen är högre än isolerproduktens max. temperatur."},
     {62560, "Varning: Omgivningstemperaturen är högre än isolerproduktens max. temperatur."},
@@ -295,11 +300,42 @@ constexpr Entry table[] = {
     {62705, "%.2f W/mK"},
     {62706, "%.2f W/m²K"},
     {62707, "%d"},
-    // The condensation modules' refusal of a conductivity curve and their
-    // note on a standard thickness too thick for a duct lined inside.
-    {62720, "Isolerproduktens lambdavärde blir noll eller negativt mellan %.1f °C och %.1f °C, avbryter beräkningen."},
-    {62721, "%.1f mm ryms inte i kanalen"},
+    {62720, "%.1f mm ryms inte i kanalen"},
+    // The condensation modules' refusal of a conductivity curve that is not
+    // positive between the temperatures the insulation lies between.
+    {62725, "Isolerproduktens lambdavärde blir noll eller negativt mellan %.1f °C och %.1f °C, avbryter beräkningen."},
+    // The frost protection module's texts.
+    {62740, "Frysskydd rör"},
+    {62741, "Temperaturhöjning"},
+    {62742, "Avkylningstid"},
+    {62743, "Utfrysningstid"},
+    {62744, "Total tid till frostprängningsfara"},
+    {62745, "Nödvändig effekt för att hindra utfrysning"},
+    {62746, "Vattentemperatur efter %.0f timmars stillestånd"},
+    {62747, "%.1f h"},
+    {62748, "Rördiameter"},
+    {62749, "Godstjocklek rör"},
+    {62750, "Medietemperatur i startögonblicket"},
+    {62751, "Utfrysningsgrad"},
+    {62752, "%.0f %%"},
+    {62753, "Godstjocklek/diameter ger innvändig rördiameter under 1 mm."},
+    {62754, "Omgivningstemperaturen måste vara lägre än 0 °C vid frysberäkningar"},
+    {62755, "Omgivningstemperaturen måste vara högre än 24 °C vid beräkning av temperaturhöjning"},
+    {62756, "Varning: Vattentemperaturen blir högre än 24 °C efter 8 timmars stillestånd."},
+    {62757, "Starttemperaturen måste vara lägre än omgivningstemperaturen vid beräkning av temperaturhöjning."},
+    {62758, "Beräkningen gav inget giltigt resultat. Kontrollera isolerproduktens och rörmaterialets värden i databasen."},
 };
+
+// Looked up by bisection: a number out of order, or one given twice (two
+// texts added under the same number), would hide texts.
+constexpr bool strictlyAscending()
+{
+    for (std::size_t i = 1; i < std::size(table); ++i)
+        if (table[i - 1].id >= table[i].id)
+            return false;
+    return true;
+}
+static_assert(strictlyAscending(), "the string table's numbers must be unique and ascending");
 
 } // namespace
 

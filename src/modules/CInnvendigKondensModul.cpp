@@ -46,7 +46,7 @@ void CInnvendigKondensModul::Serialize(CArchive& ar)
     ar.Float(width);
     ar.Float(height);
     ar.Float(ductLength);
-    ar.Word(surroundings);
+    WordChoice(ar, surroundings, SurroundingsCount, "surroundings");
     ar.Float(windSpeed);
     ar.Float(givenCoefficient);
     ar.Word(surfaceSource);
@@ -54,7 +54,7 @@ void CInnvendigKondensModul::Serialize(CArchive& ar)
     ar.Float(inletTemperature);
     ar.Float(relativeHumidity);
     ar.Float(flow);
-    ar.Word(flowUnit);
+    WordChoice(ar, flowUnit, FlowUnitCount, "flow unit");
     ar.Word(resultsValid);
     ar.Long(orientation);
     ar.Bool(supports);
@@ -63,8 +63,6 @@ void CInnvendigKondensModul::Serialize(CArchive& ar)
         return;
     }
     RequireChoice(ar, ductShape, 2, "duct shape");
-    RequireChoice(ar, surroundings, 3, "surroundings");
-    RequireChoice(ar, flowUnit, 3, "flow unit");
     RequireChoice(ar, orientation, 2, "orientation");
     CMantling copy(CMantling::outerCladding);
     SetOuterCladding(ReadDatabaseReferenceOrCopyAs<CMantling>(ar, CDataBase::outerCladdings, copy));

@@ -2,11 +2,9 @@
 
 #include "CondensationTables.h"
 #include "KernelMessages.h"
-#include "doc/CVekDoc.h"
+#include "ModulePage.h"
 #include "doc/StringTable.h"
 #include "platform/Services.h"
-#include "report/Pagination.h"
-#include "report/ResultPages.h"
 #include "thermal/Conductivity.h"
 #include "thermal/Messages.h"
 #include "thermal/RequirementClasses.h"
@@ -15,7 +13,7 @@
 
 namespace {
 
-constexpr int conductivityNotPositive = 62720; // λ ≤ 0 between %.1f and %.1f °C
+constexpr int conductivityNotPositive = 62725; // λ ≤ 0 between %.1f and %.1f °C
 
 // Captions of the tables.
 constexpr int tableCaption = 62336; // "Isolering mot invändig kondens "
@@ -51,20 +49,11 @@ constexpr int humidityFormat = 62487;    // "%.1f %%"
 // Flow by unit: m³/h, l/s, m/s.
 constexpr int flowFormats[3] = {62579, 62580, 62425};
 
-CPageLists* PageListsOfDocument()
-{
-    CVekDoc* doc = CVekDoc::Current();
-    if (!doc)
-        return nullptr;
-    ResultPages* pages = ResultPages::Of(*doc);
-    return pages ? &pages->Lists() : nullptr;
-}
-
 } // namespace
 
 float CInnvendigKondensModul::InsulatedEmissivity() const
 {
-    if (surfaceSource || surroundings == 2 || !outerCladding)
+    if (surfaceSource || surroundings == Surroundings::GivenCoefficient || !outerCladding)
         return surfaceEmissivity;
     return outerCladding->emissivity;
 }
@@ -82,7 +71,7 @@ thermal::DuctCondensationInputs CInnvendigKondensModul::ThermalInputs() const
     if (const CIsoProdukt* product = insulation.Product())
         product->GetCoefficients(in.layer1.conductivity.a, in.layer1.conductivity.b, in.layer1.conductivity.c,
                                  in.layer1.conductivity.d);
-    in.surface.surroundings = Surroundings(surroundings);
+    in.surface.surroundings = surroundings;
     in.surface.orientation = orientation;
     in.surface.windSpeed = windSpeed;
     in.surface.givenCoefficient = givenCoefficient;
@@ -233,7 +222,7 @@ void CInnvendigKondensModul::fillInputTable()
     if (innerCoefficientGiven)
         rows.Add(innerCoefficientRow, {FormatValue(oneDecimalFormat, givenInnerCoefficient)});
     rows.Add(19, {LoadString(supports ? 20 : 21)});
-    rows.Add(62447, {FormatValue(flowFormats[std::clamp(flowUnit, 0, 2)], flow)});
+    rows.Add(62447, {FormatValue(flowFormats[std::clamp(int(flowUnit), 0, FlowUnitCount - 1)], flow)});
     rows.Add(62426, {FormatValue(temperatureFormat, inletTemperature)});
     rows.Add(62486, {FormatValue(humidityFormat, relativeHumidity)});
     rows.Fill(inputTable, {tableCaption, inputCaption});
@@ -241,19 +230,13 @@ void CInnvendigKondensModul::fillInputTable()
 
 void CInnvendigKondensModul::showResults()
 {
-    resultTable.SetPosition(pageLeft, pageTop);
-    PlaceOnPage(inputTable, pageLeft, resultTable.Bottom() + itemSpacing);
-    CPageLists* lists = PageListsOfDocument();
-    if (!lists)
-        return;
-    lists->Add(pageIndex, &resultTable);
-    lists->Add(pageIndex, &inputTable);
+    PageFlow flow;
+    flow.Place(resultTable);
+    flow.Place(inputTable);
+    ShowOnPage(pageIndex, {&resultTable, &inputTable});
 }
 
 void CInnvendigKondensModul::clearPage()
 {
-    if (CPageLists* lists = PageListsOfDocument()) {
-        lists->Remove(pageIndex, &resultTable);
-        lists->Remove(pageIndex, &inputTable);
-    }
+    RemoveFromPage(pageIndex, {&resultTable, &inputTable});
 }

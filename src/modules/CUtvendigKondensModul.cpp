@@ -62,11 +62,14 @@ void CUtvendigKondensModul::Serialize(CArchive& ar)
     bool hasPipe = true;
     if (ar.IsStoring()) {
         ar.WriteWord(formatMarker);
-        ar.Word(objectKind);
+        ar.WriteWord(std::uint16_t(objectKind));
     } else {
         const int first = ar.ReadWord();
         hasPipe = first == formatMarker;
-        objectKind = hasPipe ? ar.ReadWord() : first;
+        const int kind = hasPipe ? ar.ReadWord() : first;
+        // Kinds 0 to 5: a tank has no condensation module.
+        RequireChoice(ar, kind, ObjectKindCount - 1, "object kind");
+        objectKind = ObjectKind(kind);
     }
     ar.Float(ambientTemperature);
     ar.Float(mediumTemperature);
@@ -75,13 +78,14 @@ void CUtvendigKondensModul::Serialize(CArchive& ar)
     ar.Float(height);
     ar.Float(relativeHumidity);
     ar.Word(resultsValid);
-    ar.Word(surroundings);
+    WordChoice(ar, surroundings, SurroundingsCount, "surroundings");
     ar.Float(windSpeed);
     ar.Float(givenCoefficient);
     ar.Word(surfaceSource);
     ar.Float(surfaceEmissivity);
     ar.Word(innerCladdingEnabled);
     ar.Long(orientation);
+    RequireChoice(ar, orientation, 2, "orientation");
     if (hasPipe) {
         ar.Float(bareEmissivity);
         ar.Float(pipeDiameter);
@@ -96,9 +100,6 @@ void CUtvendigKondensModul::Serialize(CArchive& ar)
         pipe.WriteMaterial(ar);
         return;
     }
-    RequireChoice(ar, objectKind, 6, "object kind");
-    RequireChoice(ar, surroundings, 3, "surroundings");
-    RequireChoice(ar, orientation, 2, "orientation");
     const bool inside = InsideInsulated();
     CMantling outerCopy(inside ? CMantling::insideOuterSurface : CMantling::outerCladding);
     SetOuterCladding(ReadDatabaseReferenceOrCopyAs<CMantling>(
@@ -116,5 +117,5 @@ void CUtvendigKondensModul::Serialize(CArchive& ar)
 
 ProductPicture CUtvendigKondensModul::GetProductPicture() const
 {
-    return LayerPicture(insulation, objectKind, Vertical());
+    return LayerPicture(insulation, int(objectKind), Vertical());
 }

@@ -1,27 +1,15 @@
 #include "CUtvendigKondensModul.h"
 
 #include "KernelMessages.h"
-#include "doc/CVekDoc.h"
+#include "ModulePage.h"
 #include "doc/StringTable.h"
 #include "platform/Services.h"
-#include "report/PageModel.h"
-#include "report/Pagination.h"
-#include "report/ResultPages.h"
 #include "thermal/Conductivity.h"
 #include "thermal/Messages.h"
 
 namespace {
 
-constexpr int conductivityNotPositive = 62720; // λ ≤ 0 between %.1f and %.1f °C
-
-CPageLists* PageListsOfDocument()
-{
-    CVekDoc* doc = CVekDoc::Current();
-    if (!doc)
-        return nullptr;
-    ResultPages* pages = ResultPages::Of(*doc);
-    return pages ? &pages->Lists() : nullptr;
-}
+constexpr int conductivityNotPositive = 62725; // λ ≤ 0 between %.1f and %.1f °C
 
 } // namespace
 
@@ -29,7 +17,7 @@ float CUtvendigKondensModul::InsulatedEmissivity() const
 {
     // With the coefficient given the radiation plays no part; the typed value
     // stands then, as it does when no cladding was chosen.
-    if (surfaceSource || surroundings == 2 || !outerCladding)
+    if (surfaceSource || surroundings == Surroundings::GivenCoefficient || !outerCladding)
         return surfaceEmissivity;
     return outerCladding->emissivity;
 }
@@ -37,10 +25,10 @@ float CUtvendigKondensModul::InsulatedEmissivity() const
 thermal::Inputs CUtvendigKondensModul::ThermalInputs() const
 {
     thermal::Inputs in;
-    in.objectKind = Kind();
+    in.objectKind = objectKind;
     in.mediumTemp = mediumTemperature;
     in.ambientTemp = ambientTemperature;
-    in.diameter = (Kind() == ObjectKind::Pipe ? pipeDiameter : ductDiameter) / 1000.0f;
+    in.diameter = (objectKind == ObjectKind::Pipe ? pipeDiameter : ductDiameter) / 1000.0f;
     in.height = height / 1000.0f;
     in.width = width / 1000.0f;
     if (const CIsoProdukt* product = insulation.Product())
@@ -51,7 +39,7 @@ thermal::Inputs CUtvendigKondensModul::ThermalInputs() const
         in.wall.conductivity0 = material->conductivityAtZero;
         in.wall.slope = material->temperatureCoefficient;
     }
-    in.surface.surroundings = Surroundings(surroundings);
+    in.surface.surroundings = surroundings;
     in.surface.orientation = orientation;
     in.surface.windSpeed = windSpeed;
     in.surface.givenCoefficient = givenCoefficient;
@@ -115,7 +103,7 @@ bool CUtvendigKondensModul::inputUsable() const
 
 void CUtvendigKondensModul::showResults()
 {
-    const ObjectKind kind = Kind();
+    const ObjectKind kind = objectKind;
     const bool drawn =
         kind == ObjectKind::Pipe || kind == ObjectKind::CircularDuct || kind == ObjectKind::RectangularDuctOutside;
     if (drawn) {
@@ -123,41 +111,22 @@ void CUtvendigKondensModul::showResults()
         if (kind == ObjectKind::RectangularDuctOutside)
             spaceDrawing.SetDimensions(CInsulationSpace::rectangularDuct, 0.0f, o.width, o.height);
         else
-            spaceDrawing.SetDimensions(objectKind, o.diameter, 0.0f, 0.0f);
+            spaceDrawing.SetDimensions(int(kind), o.diameter, 0.0f, 0.0f);
     }
 
-    // The result table stands at the top of the first sheet; the input table
-    // and the drawing follow below it and move to the next sheet when they
-    // would pass the bottom of this one.
-    const PageModel& model = PageModel::Get();
-    resultTable.SetPosition(pageLeft, pageTop);
-    float x = pageLeft;
-    float y = resultTable.Bottom() + itemSpacing;
-    const auto stack = [&](CGraphicsItem& item) {
-        y = PlaceOnPage(item, x, y);
-        if (item.rect.left >= model.XUnits(x + model.Sheet().width))
-            x += model.Sheet().width;
-    };
-    stack(inputTable);
+    PageFlow flow;
+    flow.Place(resultTable);
+    flow.Place(inputTable);
     if (drawn)
-        stack(spaceDrawing);
-
-    CPageLists* lists = PageListsOfDocument();
-    if (!lists)
-        return;
-    lists->Add(pageIndex, &resultTable);
-    lists->Add(pageIndex, &inputTable);
+        flow.Place(spaceDrawing);
+    ShowOnPage(pageIndex, {&resultTable, &inputTable});
     if (drawn)
-        lists->Add(pageIndex, &spaceDrawing);
+        ShowOnPage(pageIndex, {&spaceDrawing});
     else
-        lists->Remove(pageIndex, &spaceDrawing);
+        RemoveFromPage(pageIndex, {&spaceDrawing});
 }
 
 void CUtvendigKondensModul::clearPage()
 {
-    if (CPageLists* lists = PageListsOfDocument()) {
-        lists->Remove(pageIndex, &resultTable);
-        lists->Remove(pageIndex, &inputTable);
-        lists->Remove(pageIndex, &spaceDrawing);
-    }
+    RemoveFromPage(pageIndex, {&resultTable, &inputTable, &spaceDrawing});
 }

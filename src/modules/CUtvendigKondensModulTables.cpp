@@ -32,7 +32,7 @@ constexpr int perMetreFormat = 62385;       // "%.1f W/m"
 constexpr int perSquareMetreFormat = 62453; // "%.1f W/m²"
 constexpr int uPerMetreFormat = 62705;      // "%.2f W/mK"
 constexpr int uPerSquareMetreFormat = 62706; // "%.2f W/m²K"
-constexpr int doesNotFitFormat = 62721;     // "%.1f mm ryms inte i kanalen"
+constexpr int doesNotFitFormat = 62720;     // "%.1f mm ryms inte i kanalen"
 
 // "Rörledning" … "Yta invändig isolering" by object kind.
 constexpr int kindTexts[] = {62360, 62361, 62362, 62410, 62363, 62427};
@@ -48,7 +48,7 @@ bool CUtvendigKondensModul::fillResultTable(const thermal::OuterDewPointResult& 
     const int flowFormat = flat ? perSquareMetreFormat : perMetreFormat;
     const int uFormat = flat ? uPerSquareMetreFormat : uPerMetreFormat;
     const float dT = mediumTemperature - ambientTemperature;
-    const float D = thermal::EquivalentDiameter(Kind(), pipeDiameter, ductDiameter, height, width);
+    const float D = thermal::EquivalentDiameter(objectKind, pipeDiameter, ductDiameter, height, width);
     const float needed = found.thickness * 1000.0f; // mm
     drawnOutline_ = found.outline;
 
@@ -61,7 +61,7 @@ bool CUtvendigKondensModul::fillResultTable(const thermal::OuterDewPointResult& 
         standard = product->NextStandardThickness(found.thickness, standardText);
     // Lining a duct with it would close the duct: the comparison is left out
     // and the row says why.
-    if (standard > 0.0f && Kind() == ObjectKind::RectangularDuctInside &&
+    if (standard > 0.0f && objectKind == ObjectKind::RectangularDuctInside &&
         (2.0f * standard >= width || 2.0f * standard >= height)) {
         standardText = FormatValue(doesNotFitFormat, standard);
         standard = -1.0f;
@@ -107,11 +107,11 @@ bool CUtvendigKondensModul::fillResultTable(const thermal::OuterDewPointResult& 
 void CUtvendigKondensModul::fillInputTable()
 {
     TableRows rows(1);
-    rows.Add(62359, {LoadString(kindTexts[objectKind])});
-    switch (Kind()) {
+    rows.Add(62359, {LoadString(kindTexts[int(objectKind)])});
+    switch (objectKind) {
     case ObjectKind::Pipe:
     case ObjectKind::CircularDuct:
-        rows.Add(62364, {FormatValue(diameterFormat, Kind() == ObjectKind::Pipe ? pipeDiameter : ductDiameter)});
+        rows.Add(62364, {FormatValue(diameterFormat, objectKind == ObjectKind::Pipe ? pipeDiameter : ductDiameter)});
         break;
     case ObjectKind::RectangularDuctOutside:
     case ObjectKind::RectangularDuctInside:

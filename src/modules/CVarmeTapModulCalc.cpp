@@ -1,10 +1,7 @@
 #include "CVarmeTapModul.h"
 #include "KernelMessages.h"
+#include "ModulePage.h"
 
-#include "doc/CVekDoc.h"
-#include "report/PageModel.h"
-#include "report/Pagination.h"
-#include "report/ResultPages.h"
 #include "thermal/RequirementClasses.h"
 #include "thermal/SurfaceTransfer.h"
 #include "platform/Services.h"
@@ -27,24 +24,13 @@ thermal::LayerProduct LayerProductOf(const CIsolasjon& layer)
     return product;
 }
 
-// The page lists of the document the module belongs to; none while the
-// document is being put together or for a module without one.
-CPageLists* PageListsOfDocument()
-{
-    CVekDoc* doc = CVekDoc::Current();
-    if (!doc)
-        return nullptr;
-    ResultPages* pages = ResultPages::Of(*doc);
-    return pages ? &pages->Lists() : nullptr;
-}
-
 } // namespace
 
 float CVarmeTapModul::InsulatedEmissivity() const
 {
     // With the coefficient given the radiation plays no part; the typed value
     // stands then, as it does when no cladding was chosen.
-    if (emissivityTyped || surroundings == 2 || !outerCladding_)
+    if (emissivityTyped || surroundings == Surroundings::GivenCoefficient || !outerCladding_)
         return typedEmissivity;
     return outerCladding_->emissivity;
 }
@@ -52,7 +38,7 @@ float CVarmeTapModul::InsulatedEmissivity() const
 thermal::Inputs CVarmeTapModul::ThermalInputs() const
 {
     thermal::Inputs in;
-    in.objectKind = ObjectKind(objectKind);
+    in.objectKind = objectKind;
     in.mediumTemp = mediumTemp;
     in.ambientTemp = ambientTemp;
     in.diameter = (in.objectKind == ObjectKind::Pipe ? pipeOuterDiameter : diameter) / 1000.0f;
@@ -65,7 +51,7 @@ thermal::Inputs CVarmeTapModul::ThermalInputs() const
         in.wall.conductivity0 = material->conductivityAtZero;
         in.wall.slope = material->temperatureCoefficient;
     }
-    in.surface.surroundings = Surroundings(surroundings);
+    in.surface.surroundings = surroundings;
     in.surface.orientation = orientation;
     in.surface.windSpeed = windSpeed;
     in.surface.givenCoefficient = givenCoefficient;
@@ -83,10 +69,10 @@ bool CVarmeTapModul::Calculate()
     const thermal::Inputs in = ThermalInputs();
     if (ok) {
         switch (criterion) {
-        case 0:
+        case Criterion::GivenThickness:
             ok = calculateGivenThickness(in);
             break;
-        case 4:
+        case Criterion::RequiredClass:
             ok = calculateClassRequirement(in);
             break;
         default:
@@ -136,9 +122,12 @@ thermal::StandardThicknessLookup CVarmeTapModul::standardThicknesses() const
     const CIsoProdukt* product = layer1.UsesUserProduct() ? nullptr : layer1.Product();
     if (!product)
         return {};
-    return [product](float thickness) {
+    // A standard thickness that would close a duct insulated inside cannot
+    // be installed, so there is nothing to compare with.
+    return [this, product](float thickness) {
         std::string text;
-        return product->NextStandardThickness(thickness, text);
+        const float standard = product->NextStandardThickness(thickness, text);
+        return standard > 0.0f && !FitsInside(standard) ? -1.0f : standard;
     };
 }
 
@@ -146,10 +135,10 @@ bool CVarmeTapModul::calculateSearch(const thermal::Inputs& in)
 {
     thermal::ThicknessResult result;
     float heatFlowForTotal = 0;
-    if (criterion == 1) {
+    if (criterion == Criterion::GivenSurfaceTemp) {
         result = thermal::ThicknessForSurfaceTemperature(in, givenSurfaceTemp, standardThicknesses());
     } else {
-        if (criterion == 3) {
+        if (criterion == Criterion::GivenClass) {
             const float D = thermal::EquivalentDiameter(in.objectKind, pipeOuterDiameter, diameter, height, width);
             givenHeatLoss = thermal::ClassHeatLoss(givenClass, in.objectKind, D, mediumTemp, ambientTemp, supports,
                                                    in.surface.surroundings);
@@ -163,7 +152,7 @@ bool CVarmeTapModul::calculateSearch(const thermal::Inputs& in)
     // The allowed heat loss of a class was lowered for the supports; the
     // supports are put back on what the insulation lets through.
     heatFlowForTotal = result.needed.heatFlow;
-    if (criterion == 3)
+    if (criterion == Criterion::GivenClass)
         heatFlowForTotal *= thermal::SupportsFactor(in);
     drawnThickness_ = result.thickness;
     fillSearchTable(result, heatFlowForTotal);
@@ -194,7 +183,7 @@ bool CVarmeTapModul::calculateClassRequirement(const thermal::Inputs& in)
 
 void CVarmeTapModul::showResults()
 {
-    const ObjectKind kind = ObjectKind(objectKind);
+    const ObjectKind kind = objectKind;
     const bool drawn =
         kind == ObjectKind::Pipe || kind == ObjectKind::CircularDuct || kind == ObjectKind::RectangularDuctOutside;
     if (drawn) {
@@ -203,44 +192,25 @@ void CVarmeTapModul::showResults()
             drawing.SetDimensions(CInsulationSpace::rectangularDuct, 0.0f, width / 1000.0f + 2.0f * s,
                                   height / 1000.0f + 2.0f * s);
         else
-            drawing.SetDimensions(objectKind,
+            drawing.SetDimensions(int(objectKind),
                                   (kind == ObjectKind::Pipe ? pipeOuterDiameter : diameter) / 1000.0f
                                       + 2.0f * s,
                                   0.0f, 0.0f);
     }
 
-    // The result table stands at the top of the first sheet; the others
-    // follow below it and move to the next sheet when they would pass the
-    // bottom of this one.
-    const PageModel& model = PageModel::Get();
-    resultTable.SetPosition(pageLeft, pageTop);
-    float x = pageLeft;
-    float y = resultTable.Bottom() + itemSpacing;
-    const auto stack = [&](CGraphicsItem& item) {
-        y = PlaceOnPage(item, x, y);
-        if (item.rect.left >= model.XUnits(x + model.Sheet().width))
-            x += model.Sheet().width;
-    };
-    stack(inputTable);
+    PageFlow flow;
+    flow.Place(resultTable);
+    flow.Place(inputTable);
     if (drawn)
-        stack(drawing);
-
-    CPageLists* lists = PageListsOfDocument();
-    if (!lists)
-        return;
-    lists->Add(pageIndex, &resultTable);
-    lists->Add(pageIndex, &inputTable);
+        flow.Place(drawing);
+    ShowOnPage(pageIndex, {&resultTable, &inputTable});
     if (drawn)
-        lists->Add(pageIndex, &drawing);
+        ShowOnPage(pageIndex, {&drawing});
     else
-        lists->Remove(pageIndex, &drawing);
+        RemoveFromPage(pageIndex, {&drawing});
 }
 
 void CVarmeTapModul::clearPage()
 {
-    if (CPageLists* lists = PageListsOfDocument()) {
-        lists->Remove(pageIndex, &resultTable);
-        lists->Remove(pageIndex, &inputTable);
-        lists->Remove(pageIndex, &drawing);
-    }
+    RemoveFromPage(pageIndex, {&resultTable, &inputTable, &drawing});
 }

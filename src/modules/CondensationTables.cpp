@@ -42,23 +42,23 @@ void AddProductRows(TableRows& rows, const CIsolasjon& insulation)
         rows.Add(caption, {value});
 }
 
-void AddSurfaceRows(TableRows& rows, int surroundings, const CMantling* cladding, bool emissivityTyped,
+void AddSurfaceRows(TableRows& rows, Surroundings surroundings, const CMantling* cladding, bool emissivityTyped,
                     float emissivity)
 {
-    if (surroundings == 2)
+    if (surroundings == Surroundings::GivenCoefficient)
         return;
     rows.Add(claddingCaption, {emissivityTyped || !cladding ? LoadString(ownSurfaceText) : cladding->name});
     rows.Add(emissivityCaption, {FormatValue(twoDecimalsFormat, emissivity)});
 }
 
-void AddSurroundingsRows(TableRows& rows, int surroundings, float windSpeed, float givenCoefficient,
+void AddSurroundingsRows(TableRows& rows, Surroundings surroundings, float windSpeed, float givenCoefficient,
                          int givenCaption)
 {
     switch (surroundings) {
-    case 0:
+    case Surroundings::Indoors:
         rows.Add(surroundingsCaption, {LoadString(surroundingsTexts[0])});
         break;
-    case 1:
+    case Surroundings::Outdoors:
         rows.Add(surroundingsCaption, {LoadString(surroundingsTexts[1])});
         rows.Add(windCaption, {FormatValue(windFormat, windSpeed)});
         break;

@@ -2,6 +2,7 @@
 
 #include "CIsolasjon.h"
 #include "TableRows.h"
+#include "thermal/Choices.h"
 
 #include <initializer_list>
 #include <string>
@@ -19,10 +20,10 @@ void AddProductRows(TableRows& rows, const CIsolasjon& insulation);
 
 // The outer surface and its emissivity, unless the coefficient is given
 // (radiation then plays no part).
-void AddSurfaceRows(TableRows& rows, int surroundings, const CMantling* cladding, bool emissivityTyped,
+void AddSurfaceRows(TableRows& rows, Surroundings surroundings, const CMantling* cladding, bool emissivityTyped,
                     float emissivity);
 
 // "Omgivning" and, outdoors, the wind or, given, the coefficient under
 // givenCaption.
-void AddSurroundingsRows(TableRows& rows, int surroundings, float windSpeed, float givenCoefficient,
+void AddSurroundingsRows(TableRows& rows, Surroundings surroundings, float windSpeed, float givenCoefficient,
                          int givenCaption);

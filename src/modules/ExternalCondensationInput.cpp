@@ -40,12 +40,12 @@ bool CheckExternalCondensationInput(const ExternalCondensationInput& in, bool ha
     // module finds the thickness, and the calculation refuses one that
     // closes the duct.
     switch (in.objectKind) {
-    case 1:
+    case ObjectKind::CircularDuct:
         if (!check.Range(f::ductDiameter, in))
             return false;
         break;
-    case 2:
-    case 3:
+    case ObjectKind::RectangularDuctOutside:
+    case ObjectKind::RectangularDuctInside:
         if (!check.Range(f::height, in) || !check.Range(f::width, in))
             return false;
         break;
@@ -56,7 +56,7 @@ bool CheckExternalCondensationInput(const ExternalCondensationInput& in, bool ha
         break;
     }
 
-    if (in.surroundings != 2) {
+    if (in.surroundings != Surroundings::GivenCoefficient) {
         if (in.surfaceSource) {
             if (!check.Range(f::surfaceEmissivity, in))
                 return false;
@@ -64,9 +64,9 @@ bool CheckExternalCondensationInput(const ExternalCondensationInput& in, bool ha
             return false;
         }
     }
-    if (in.surroundings == 1 && !check.Range(f::windSpeed, in))
+    if (in.surroundings == Surroundings::Outdoors && !check.Range(f::windSpeed, in))
         return false;
-    if (in.surroundings == 2 && !check.Range(f::givenCoefficient, in))
+    if (in.surroundings == Surroundings::GivenCoefficient && !check.Range(f::givenCoefficient, in))
         return false;
 
     // The U-value divides by the difference.

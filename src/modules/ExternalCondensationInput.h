@@ -15,7 +15,7 @@ struct ExternalCondensationInput {
     float ductDiameter = 50.0f;       // mm
     float height = 200.0f;            // mm, also of a vertical surface
     float width = 200.0f;             // mm
-    int surroundings = 0;             // 0 indoors, 1 outdoors, 2 given coefficient
+    Surroundings surroundings = Surroundings::Indoors;
     float windSpeed = 2.0f;           // m/s
     float givenCoefficient = 5.0f;    // W/(m²·K)
     // false: the outer cladding from the database; true: the typed emissivity.
@@ -24,19 +24,18 @@ struct ExternalCondensationInput {
     // Its thickness is never asked: the module finds it.
     CIsolasjon insulation{0, false};
     bool innerCladdingEnabled = false; // objects insulated inside only
-    int objectKind = 0;                // 0 … 5
+    ObjectKind objectKind = ObjectKind::Pipe; // no tank
     int orientation = 0;               // 0 horizontal, 1 vertical
     bool ownPipeDimension = false;
     float pipeDiameter = 32.0f; // mm, what the calculation uses
     float wallThickness = 2.0f; // mm
     float bareEmissivity = 0.5f;
 
-    ObjectKind Kind() const { return ObjectKind(objectKind); }
     bool Vertical() const { return orientation == 1; }
     // Objects insulated inside take their outer surface from the list of
     // surfaces for inside insulation and may have an inner cladding.
-    bool InsideInsulated() const { return objectKind == 3 || objectKind == 5; }
-    bool FlatSurface() const { return objectKind == 4 || objectKind == 5; }
+    bool InsideInsulated() const { return IsInsideInsulated(objectKind); }
+    bool FlatSurface() const { return IsFlatSurface(objectKind); }
     // The dew point of the surrounding air, °C.
     float DewPoint() const;
 };

@@ -27,7 +27,7 @@ float InternalCondensationInput::FreeArea() const
 
 float InternalCondensationInput::VolumeFlow() const
 {
-    return thermal::VolumeFlow(FlowUnit(flowUnit), flow, FreeArea());
+    return thermal::VolumeFlow(flowUnit, flow, FreeArea());
 }
 
 float InternalCondensationInput::DewPoint() const
@@ -39,7 +39,7 @@ float InternalCondensationInput::CoolingLength() const
 {
     if (!supports)
         return ductLength;
-    return ductLength * (surroundings == 1 ? 1.25f : 1.15f);
+    return ductLength * (surroundings == Surroundings::Outdoors ? 1.25f : 1.15f);
 }
 
 bool CheckInternalCondensationInput(const InternalCondensationInput& in, bool hasOuterCladding, InputCheck& check)
@@ -65,7 +65,7 @@ bool CheckInternalCondensationInput(const InternalCondensationInput& in, bool ha
         return false;
     }
 
-    if (in.surroundings != 2) {
+    if (in.surroundings != Surroundings::GivenCoefficient) {
         if (in.surfaceSource) {
             if (!check.Range(f::surfaceEmissivity, in))
                 return false;
@@ -74,13 +74,13 @@ bool CheckInternalCondensationInput(const InternalCondensationInput& in, bool ha
         }
     }
 
-    const f::FlowRange range = f::flowRanges[std::clamp(in.flowUnit, 0, 2)];
+    const f::FlowRange range = f::flowRanges[std::clamp(int(in.flowUnit), 0, FlowUnitCount - 1)];
     if (!check.Range(f::flow, in, range.low, range.high))
         return false;
 
-    if (in.surroundings == 1 && !check.Range(f::windSpeed, in))
+    if (in.surroundings == Surroundings::Outdoors && !check.Range(f::windSpeed, in))
         return false;
-    if (in.surroundings == 2 && !check.Range(f::givenCoefficient, in))
+    if (in.surroundings == Surroundings::GivenCoefficient && !check.Range(f::givenCoefficient, in))
         return false;
     if (in.innerCoefficientGiven && !check.Range(f::givenInnerCoefficient, in))
         return false;

@@ -15,9 +15,9 @@ struct InternalCondensationInput {
     float inletTemperature = 40.0f;   // °C
     float relativeHumidity = 50.0f;   // % of the entering air
     float flow = 100.0f;              // in flowUnit
-    int flowUnit = 0;                 // 0 m³/h, 1 l/s, 2 m/s
+    FlowUnit flowUnit = FlowUnit::CubicMetresPerHour;
     float ambientTemperature = 20.0f; // °C
-    int surroundings = 0;             // 0 indoors, 1 outdoors, 2 given coefficient
+    Surroundings surroundings = Surroundings::Indoors;
     float windSpeed = 2.0f;           // m/s
     float givenCoefficient = 5.0f;    // W/(m²·K)
     bool innerCoefficientGiven = false;

@@ -62,11 +62,12 @@ CInnvendigKondensDlg::CInnvendigKondensDlg(Values values, QWidget* parent)
       surroundings_(this, values_.surroundings, rows_[f::windSpeed], rows_[f::givenCoefficient],
                     rows_[f::ambientTemperature], [this] { updateStates(); }),
       cladding_(this, values_.surfaceSource, values_.outerCladding, rows_[f::surfaceEmissivity],
-                [this] { updateStates(); })
+                [this] { updateStates(); },
+                {.caption = "Ytbeklädnad", .fromDatabase = "Val från databasen", .typed = "Egendefinierat ytskikt",
+                 .emissivityLabel = "Emissivitet:"})
 {
     setWindowTitle(QString::fromUtf8("Isolering mot invändig kondens"));
-    insulation_.SetLayerButtonText("Välj isolerprodukt");
-    cladding_.SetTexts("Ytbeklädnad", "Val från databasen", "Egendefinierat ytskikt", "Emissivitet:");
+    insulation_.SetFirstButtonText(QString::fromUtf8("Välj isolerprodukt"));
     addSurroundingRows();
 
     pictureLabel_ = new QLabel(this);
@@ -152,7 +153,7 @@ QGroupBox* CInnvendigKondensDlg::flowBox()
     units->addWidget(AddRadio(this, "[liter/s]", "flowUnit1", flowUnits_, 1));
     units->addWidget(AddRadio(this, "[m/s]", "flowUnit2", flowUnits_, 2));
     grid->addLayout(units, 0, 0, 1, 2);
-    shownFlowUnit_ = std::clamp(values_.flowUnit, 0, 2);
+    shownFlowUnit_ = std::clamp(int(values_.flowUnit), 0, FlowUnitCount - 1);
     flowUnits_->button(shownFlowUnit_)->setChecked(true);
     rows_[f::inletTemperature].PlaceIn(grid, 1);
     rows_[f::flow].Label()->setObjectName(QStringLiteral("flowLabel"));
@@ -272,7 +273,7 @@ void CInnvendigKondensDlg::storeChoices()
     Values& v = values_;
     v.ductShape = shapes_->checkedId();
     v.orientation = orientations_->checkedId();
-    v.flowUnit = shownFlowUnit_;
+    v.flowUnit = FlowUnit(shownFlowUnit_);
     v.innerCoefficientGiven = innerGiven_->isChecked();
     v.supports = supports_->isChecked();
     insulation_.SetObjectKind(int(v.InsulatedKind()));

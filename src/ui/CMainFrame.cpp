@@ -1,6 +1,7 @@
 #include "CMainFrame.h"
 
 #include "CKlimaDlg.h"
+#include "CKostnadDlg.h"
 #include "CVekView.h"
 #include "DocTemplate.h"
 #include "FileChooser.h"
@@ -136,7 +137,10 @@ void CMainFrame::createMenus()
         // "Ortsdata..." in the module dialogs offers the document's climate locations.
         auto* catalogue = dynamic_cast<Catalogue*>(doc_.Catalogue());
         SetClimateLocations(catalogue ? &catalogue->climate : nullptr);
+        // "Kostnadsdata..." in the economy alternatives offers its cost list.
+        SetCostData(catalogue ? &catalogue->costs : nullptr);
         doc_.OnEditInput();
+        SetCostData(nullptr);
         SetClimateLocations(nullptr);
     });
     connect(toolbar, &QAction::triggered, this, [this](bool shown) { toolBar_->setVisible(shown); });

@@ -29,7 +29,7 @@ constexpr int pictureSize = 160;
 
 bool insideInsulated(int kind)
 {
-    return kind == 3 || kind == 5;
+    return IsInsideInsulated(ObjectKind(kind));
 }
 
 InputCheck::Ask okCancelWarning()
@@ -56,7 +56,7 @@ CUtvendigKondensDlg::Values CUtvendigKondensDlg::ValuesOf(const CUtvendigKondens
 void CUtvendigKondensDlg::TakeValues(CUtvendigKondensModul& m, Values& v)
 {
     static_cast<ExternalCondensationInput&>(m) = v;
-    m.insulation.objectKind = v.objectKind;
+    m.insulation.objectKind = int(v.objectKind);
     m.SetOuterCladding(v.outerCladding);
     m.SetInnerCladding(v.innerCladding);
     m.pipe.SetMaterial(v.pipeMaterial, false);
@@ -70,14 +70,15 @@ CUtvendigKondensDlg::CUtvendigKondensDlg(Values values, QWidget* parent)
       surroundings_(this, values_.surroundings, rows_[f::windSpeed], rows_[f::givenCoefficient],
                     rows_[f::ambientTemperature], [this] { updateStates(); }),
       cladding_(this, values_.surfaceSource, values_.outerCladding, rows_[f::surfaceEmissivity],
-                [this] { updateStates(); }),
+                [this] { updateStates(); },
+                {.caption = "Utvändig ytbeklädnad (ytskikt)", .fromDatabase = "Val från databasen:",
+                 .typed = "Egendef.emissivitet:"}),
       pipe_(this, values_.pipeMaterial, values_.pipeDimension, values_.ownPipeDimension, rows_[f::pipeDiameter],
             rows_[f::wallThickness], rows_[f::bareEmissivity], [this] { updateStates(); })
 {
     setWindowTitle(QString::fromUtf8("Isolering mot utvändig kondens"));
-    insulation_.SetLayerButtonText("Välj isolerprodukt");
-    cladding_.SetTexts("Utvändig ytbeklädnad (ytskikt)", "Val från databasen:", "Egendef.emissivitet:");
-    cladding_.SetInsideList(insideInsulated(values_.objectKind));
+    insulation_.SetFirstButtonText(QString::fromUtf8("Välj isolerprodukt"));
+    cladding_.SetInsideList(values_.InsideInsulated());
     cladding_.AddInner(values_.innerCladdingEnabled, values_.innerCladding);
     addAirRows();
 
@@ -124,7 +125,7 @@ QGroupBox* CUtvendigKondensDlg::kindBox()
                                 "Plan yta", "Innvändig isolerad yta"};
     for (int k = 0; k < 6; ++k)
         grid->addWidget(AddRadio(this, kindTexts[k], ("kind" + std::to_string(k)).c_str(), kinds_, k));
-    shownKind_ = std::clamp(values_.objectKind, 0, 5);
+    shownKind_ = std::clamp(int(values_.objectKind), 0, 5);
     kinds_->button(shownKind_)->setChecked(true);
     connect(kinds_, &QButtonGroup::idClicked, this, [this] { onKindChanged(); });
     return box;
@@ -222,9 +223,9 @@ void CUtvendigKondensDlg::updatePicture()
 void CUtvendigKondensDlg::storeChoices()
 {
     Values& v = values_;
-    v.objectKind = kinds_->checkedId();
+    v.objectKind = ObjectKind(kinds_->checkedId());
     v.orientation = orientations_->checkedId();
-    insulation_.SetObjectKind(v.objectKind);
+    insulation_.SetObjectKind(int(v.objectKind));
     surroundings_.Store();
     cladding_.Store();
     pipe_.Store();

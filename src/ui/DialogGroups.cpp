@@ -70,7 +70,7 @@ void FillNames(QComboBox* box, const std::vector<std::string>& names, int curren
     box->setCurrentIndex(current);
 }
 
-SurroundingsGroup::SurroundingsGroup(QWidget* dialog, int& surroundings, NumberRow& windSpeed,
+SurroundingsGroup::SurroundingsGroup(QWidget* dialog, Surroundings& surroundings, NumberRow& windSpeed,
                                      NumberRow& coefficient, NumberRow& ambientTemp, std::function<void()> changed)
     : surroundings_(surroundings), windSpeed_(windSpeed), coefficient_(coefficient), ambientTemp_(ambientTemp),
       box_(new QGroupBox(QStringLiteral("Omgivning"), dialog)), buttons_(new QButtonGroup(dialog))
@@ -83,22 +83,27 @@ SurroundingsGroup::SurroundingsGroup(QWidget* dialog, int& surroundings, NumberR
     grid->addWidget(climate_, 2, 2);
     grid->addWidget(AddRadio(dialog, "Givet utv. värmeövergångstal", "surroundings2", buttons_, 2), 3, 0, 1, 3);
     coefficient_.PlaceIn(grid, 4);
-    buttons_->button(std::clamp(surroundings, 0, 2))->setChecked(true);
+    buttons_->button(int(surroundings))->setChecked(true);
     QObject::connect(buttons_, &QButtonGroup::idClicked, box_, [changed] { changed(); });
     QObject::connect(climate_, &QPushButton::clicked, box_, [this] { OnClimate(); });
 }
 
-int SurroundingsGroup::Chosen() const
+void SurroundingsGroup::PlaceAmbientRow()
 {
-    return buttons_->checkedId();
+    ambientTemp_.PlaceIn(static_cast<QGridLayout*>(box_->layout()), 5);
+}
+
+Surroundings SurroundingsGroup::Chosen() const
+{
+    return Surroundings(buttons_->checkedId());
 }
 
 void SurroundingsGroup::UpdateStates()
 {
-    const int s = Chosen();
-    windSpeed_.SetEnabled(s == 1);
-    climate_->setEnabled(s == 1 && ClimateLocations() != nullptr);
-    coefficient_.SetEnabled(s == 2);
+    const Surroundings s = Chosen();
+    windSpeed_.SetEnabled(s == Surroundings::Outdoors);
+    climate_->setEnabled(s == Surroundings::Outdoors && ClimateLocations() != nullptr);
+    coefficient_.SetEnabled(s == Surroundings::GivenCoefficient);
 }
 
 void SurroundingsGroup::Store()
@@ -116,17 +121,23 @@ void SurroundingsGroup::OnClimate()
 }
 
 CladdingGroup::CladdingGroup(QWidget* dialog, bool& emissivityTyped, CMantling*& outer, NumberRow& emissivity,
-                             std::function<void()> changed)
+                             std::function<void()> changed, const CladdingTexts& texts)
     : dialog_(dialog), typed_(emissivityTyped), outer_(outer), emissivity_(emissivity),
-      box_(new QGroupBox(QStringLiteral("Utvändig ytbeklädnad (ytskikt)"), dialog)), grid_(new QGridLayout(box_)),
+      box_(new QGroupBox(QString::fromUtf8(texts.caption), dialog)), grid_(new QGridLayout(box_)),
       choice_(new QButtonGroup(dialog)), cladding_(dialog, "cladding")
 {
-    grid_->addWidget(AddRadio(dialog, "Val från databas", "fromDatabase", choice_, 0), 0, 0);
+    grid_->addWidget(AddRadio(dialog, texts.fromDatabase, "fromDatabase", choice_, 0), 0, 0);
     grid_->addWidget(cladding_.Box(), 0, 1);
-    // The radio button is the emissivity's label.
-    grid_->addWidget(AddRadio(dialog, "Egendef. emissivitet:", "emissivityTyped", choice_, 1), 1, 0);
-    emissivity_.Label()->hide();
-    grid_->addWidget(emissivity_.Edit(), 1, 1);
+    if (texts.emissivityLabel) {
+        grid_->addWidget(AddRadio(dialog, texts.typed, "emissivityTyped", choice_, 1), 1, 0, 1, 2);
+        emissivity_.Label()->setText(QString::fromUtf8(texts.emissivityLabel));
+        emissivity_.PlaceIn(grid_, 2);
+    } else {
+        // The radio button is the emissivity's label.
+        grid_->addWidget(AddRadio(dialog, texts.typed, "emissivityTyped", choice_, 1), 1, 0);
+        emissivity_.Label()->hide();
+        grid_->addWidget(emissivity_.Edit(), 1, 1);
+    }
     choice_->button(emissivityTyped ? 1 : 0)->setChecked(true);
     fillOuter();
     QObject::connect(choice_, &QButtonGroup::idClicked, box_, [changed] { changed(); });
@@ -134,6 +145,12 @@ CladdingGroup::CladdingGroup(QWidget* dialog, bool& emissivityTyped, CMantling*&
         if (CMantling* cladding = cladding_.Chosen())
             emissivity_.Show(FormatNumber("%.2f", cladding->emissivity));
     });
+}
+
+void CladdingGroup::SetCaptions(const QString& title, const QString& fromDatabase)
+{
+    box_->setTitle(title);
+    choice_->button(0)->setText(fromDatabase);
 }
 
 void CladdingGroup::AddInner(bool& used, CMantling*& inner)
@@ -149,22 +166,6 @@ void CladdingGroup::AddInner(bool& used, CMantling*& inner)
     QObject::connect(innerUsedBox_, &QCheckBox::toggled, box_, [this](bool on) {
         innerCladding_->Box()->setEnabled(on && innerUsedBox_->isEnabled());
     });
-}
-
-void CladdingGroup::SetTexts(const char* title, const char* fromDatabase, const char* typed,
-                             const char* emissivityLabel)
-{
-    box_->setTitle(QString::fromUtf8(title));
-    choice_->button(0)->setText(QString::fromUtf8(fromDatabase));
-    choice_->button(1)->setText(QString::fromUtf8(typed));
-    if (!emissivityLabel)
-        return;
-    grid_->removeWidget(choice_->button(1));
-    grid_->removeWidget(emissivity_.Edit());
-    grid_->addWidget(choice_->button(1), 1, 0, 1, 2);
-    emissivity_.Label()->setText(QString::fromUtf8(emissivityLabel));
-    emissivity_.Label()->show();
-    emissivity_.PlaceIn(grid_, 2);
 }
 
 void CladdingGroup::fillOuter()
@@ -320,9 +321,9 @@ void LayersGroup::AddSecondLayer(CIsolasjon& layer2, bool& twoLayers)
     QObject::connect(layer2Button_, &QPushButton::clicked, box_, [this] { OnLayer(2); });
 }
 
-void LayersGroup::SetLayerButtonText(const char* text)
+void LayersGroup::SetFirstButtonText(const QString& text)
 {
-    layer1Button_->setText(QString::fromUtf8(text));
+    layer1Button_->setText(text);
 }
 
 bool LayersGroup::TwoLayersChecked() const

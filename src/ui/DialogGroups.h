@@ -1,5 +1,7 @@
 #pragma once
 
+#include "thermal/Choices.h"
+
 #include <QObject>
 #include <QString>
 
@@ -77,17 +79,20 @@ private:
 // temperature into the ambient row and its wind speed into the wind row.
 class SurroundingsGroup {
 public:
-    SurroundingsGroup(QWidget* dialog, int& surroundings, NumberRow& windSpeed, NumberRow& coefficient,
+    SurroundingsGroup(QWidget* dialog, Surroundings& surroundings, NumberRow& windSpeed, NumberRow& coefficient,
                       NumberRow& ambientTemp, std::function<void()> changed);
 
     QGroupBox* Box() const { return box_; }
-    int Chosen() const;
+    // For dialogs that have the ambient temperature among the surroundings:
+    // its row under the others.
+    void PlaceAmbientRow();
+    Surroundings Chosen() const;
     void UpdateStates();
     void Store();
     void OnClimate();
 
 private:
-    int& surroundings_;
+    Surroundings& surroundings_;
     NumberRow& windSpeed_;
     NumberRow& coefficient_;
     NumberRow& ambientTemp_;
@@ -99,19 +104,27 @@ private:
 // "Utvändig ytbeklädnad (ytskikt)": a cladding from the database or a typed
 // emissivity; choosing a cladding shows its emissivity. Objects insulated
 // inside take their surface from another list and may have an inner cladding.
+// The cladding group's caption and the two choices' texts; a dialog may
+// word them its own way.
+struct CladdingTexts {
+    const char* caption = "Utvändig ytbeklädnad (ytskikt)";
+    const char* fromDatabase = "Val från databas";
+    const char* typed = "Egendef. emissivitet:";
+    // With a label of its own the emissivity stands under the typed choice
+    // instead of beside it.
+    const char* emissivityLabel = nullptr;
+};
+
 class CladdingGroup {
 public:
     CladdingGroup(QWidget* dialog, bool& emissivityTyped, CMantling*& outer, NumberRow& emissivity,
-                  std::function<void()> changed);
+                  std::function<void()> changed, const CladdingTexts& texts = CladdingTexts{});
     // The inner cladding ("Invändig ytbeklädnad"), for dialogs that offer it.
     void AddInner(bool& used, CMantling*& inner);
-    // A dialog's own wording of the group's title and its two choices. With
-    // an emissivity label the typed choice stands on a row of its own and
-    // the emissivity, labelled, on the next.
-    void SetTexts(const char* title, const char* fromDatabase, const char* typed,
-                  const char* emissivityLabel = nullptr);
 
     QGroupBox* Box() const { return box_; }
+    // Another caption for the group and for the choice from the database.
+    void SetCaptions(const QString& title, const QString& fromDatabase);
     // The outer list for objects insulated inside, or the ordinary one.
     void SetInsideList(bool inside);
     void UpdateStates(bool insideInsulated);
@@ -174,11 +187,10 @@ class LayersGroup {
 public:
     LayersGroup(QWidget* dialog, CIsolasjon& layer1, std::function<void()> changed);
     void AddSecondLayer(CIsolasjon& layer2, bool& twoLayers);
-    // The first layer's button in the words of a dialog with one product
-    // and no thickness ("Välj isolerprodukt").
-    void SetLayerButtonText(const char* text);
 
     QGroupBox* Box() const { return box_; }
+    // Another text on the first layer's button ("Välj isolerprodukt").
+    void SetFirstButtonText(const QString& text);
     bool TwoLayersChecked() const;
     // The products offered follow the object kind.
     void SetObjectKind(int kind);
@@ -197,7 +209,7 @@ private:
     QGroupBox* box_;
     QGridLayout* grid_;
     QCheckBox* twoLayersBox_ = nullptr;
-    QPushButton* layer1Button_ = nullptr;
+    QPushButton* layer1Button_;
     QPushButton* layer2Button_ = nullptr;
     QLabel* summary1_;
     QLabel* summary2_ = nullptr;

@@ -5,11 +5,17 @@
 #include "CDatabaseDlg.h"
 #include "CEgendefDatabaseDlg.h"
 #include "CEgendefIsoProduktDlg.h"
+#include "CFrostDlg.h"
 #include "CIsoProduktDlg.h"
 #include "CIsoTykkelseDlg.h"
 #include "CIsolasjonDlg.h"
 #include "CKlimaDlg.h"
 #include "CKlimastedDlg.h"
+#include "CLydDlg.h"
+#include "CKostnadDlg.h"
+#include "CIsoKostnadDlg.h"
+#include "COkoIsolasjonDlg.h"
+#include "COkonomiDlg.h"
 #include "CMantlingDlg.h"
 #include "CProjectDlg.h"
 #include "CRordimensjonDlg.h"
@@ -27,14 +33,18 @@
 #include "database/CEgendefDatabase.h"
 #include "database/CKlima.h"
 #include "database/CKlimasted.h"
+#include "database/CKostnad.h"
 #include "database/CMantling.h"
 #include "database/CRormaterial.h"
 #include "database/CTillegg2.h"
 #include "database/CVeske.h"
 #include "doc/CProject.h"
+#include "modules/CFrostModul.h"
 #include "modules/CIsolasjon.h"
+#include "modules/CLydModul.h"
 #include "modules/CTilleggsutstyr.h"
 #include "modules/CVarmeTapModul.h"
+#include "modules/COkonomiModul.h"
 #include "modules/CUtvendigKondensModul.h"
 #include "modules/CInnvendigKondensModul.h"
 
@@ -42,6 +52,8 @@ void RegisterEditors(QtEditorService& editors)
 {
     editors.Register(CProject::classInfo.name, EditProject);
     editors.Register(CVarmeTapModul::classInfo.name, EditHeatLoss);
+    editors.Register(CFrostModul::classInfo.name, EditFrost);
+    editors.Register(CLydModul::classInfo.name, EditSound);
     editors.Register(CUtvendigKondensModul::classInfo.name, EditExternalCondensation);
     editors.Register(CInnvendigKondensModul::classInfo.name, EditInternalCondensation);
     editors.Register(CIsolasjon::classInfo.name, EditInsulationLayer);
@@ -61,4 +73,8 @@ void RegisterEditors(QtEditorService& editors)
     editors.Register(CRordimensjon::classInfo.name, EditPipeDimension);
     editors.Register(CAbsorpsjon::classInfo.name, EditAbsorptionProduct);
     editors.Register(CAbsorpsjonTykkelse::classInfo.name, EditAbsorptionThickness);
+    editors.Register(COkonomiModul::classInfo.name, EditEconomy);
+    editors.Register(COkonomiIsolasjon::classInfo.name, static_cast<bool (*)(CItem&, QWidget*)>(EditEconomyAlternative));
+    editors.Register(CKostnad::classInfo.name, EditCostList);
+    editors.Register(CIsoKostnad::classInfo.name, static_cast<bool (*)(CItem&, QWidget*)>(EditCostEntry));
 }

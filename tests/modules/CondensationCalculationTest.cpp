@@ -137,13 +137,13 @@ protected:
     void Setup(CUtvendigKondensModul& m, int kind)
     {
         m.SetDefaults();
-        m.objectKind = kind;
+        m.objectKind = ObjectKind(kind);
         m.insulation.objectKind = kind;
         m.insulation.SetCatalogueProduct(Product(0));
         m.mediumTemperature = 5.0f;
         m.ambientTemperature = 25.0f;
         m.relativeHumidity = 70.0f;
-        m.surroundings = 2;
+        m.surroundings = Surroundings::GivenCoefficient;
         m.givenCoefficient = float(ho);
         m.pipe.SetMaterial(Material(0), true);
         m.pipe.SetDimension(*Material(0)->dimensions[1]);
@@ -164,7 +164,7 @@ protected:
         m.inletTemperature = 40.0f;
         m.relativeHumidity = 50.0f;
         m.ambientTemperature = 5.0f;
-        m.surroundings = 2;
+        m.surroundings = Surroundings::GivenCoefficient;
         m.givenCoefficient = float(ho);
         m.innerCoefficientGiven = true;
         m.givenInnerCoefficient = 10.0f;
@@ -311,7 +311,7 @@ TEST_F(CondensationCalculation, StandardThicknessLargestAndTooThickForTheDuct)
 
     // A 200 × 200 mm duct lined inside, 10 °C air: a few mm are needed. 20 mm
     // fits, 100 mm of product 1 would close it.
-    m.objectKind = 3;
+    m.objectKind = ObjectKind(3);
     m.height = m.width = 200.0f;
     m.mediumTemperature = 10.0f;
     ASSERT_TRUE(m.Calculate());
@@ -353,7 +353,7 @@ TEST_F(CondensationCalculation, ExternalRefusals)
     EXPECT_TRUE(lists.Shows(3, &m.spaceDrawing));
 
     // −10 °C air in a 100 × 100 mm duct lined inside at 90 %: 83 mm would close it.
-    m.objectKind = 3;
+    m.objectKind = ObjectKind(3);
     m.height = m.width = 100.0f;
     m.mediumTemperature = -10.0f;
     m.ambientTemperature = 20.0f;
@@ -365,17 +365,17 @@ TEST_F(CondensationCalculation, ExternalRefusals)
     refuses(LoadString(62526));
 
     // A horizontal surface at −200 °C under air at 99 %: metres of insulation.
-    m.objectKind = 4;
+    m.objectKind = ObjectKind(4);
     m.mediumTemperature = -200.0f;
     m.relativeHumidity = 99.0f;
     refuses(LoadString(62513));
 
     // A vertical surface is checked for its height, a horizontal one is not.
-    m.objectKind = 5;
+    m.objectKind = ObjectKind(5);
     m.orientation = 1;
     m.height = 0.0f;
     refuses("Värdet för höjden måste ligga mellan 1.00 och 5000.00");
-    m.objectKind = 5;
+    m.objectKind = ObjectKind(5);
     m.height = 0.0f;
     EXPECT_TRUE(m.Calculate());
 
@@ -395,7 +395,7 @@ TEST_F(CondensationCalculation, ExternalRefusals)
     // Without a product or a cladding the dialog's messages.
     m.insulation.SetCatalogueProduct(nullptr);
     refuses("Du måste välja en isolerprodukt.");
-    m.surroundings = 0;
+    m.surroundings = Surroundings::Indoors;
     refuses("Du måste välja en ytbeklädnad.");
 }
 
@@ -445,7 +445,7 @@ TEST_F(CondensationCalculation, StoredValuesAreCheckedAsTheDialogChecksThem)
     EXPECT_FALSE(duct.Calculate());
     EXPECT_EQ(prompter.Texts().back(), "Längd [m]: Skriv in ett tal mellan 0.1 och 1000.");
     duct.ductLength = 15.0f;
-    duct.flowUnit = 2;
+    duct.flowUnit = FlowUnit::MetresPerSecond;
     duct.flow = 60.0f;
     EXPECT_FALSE(duct.Calculate());
     EXPECT_EQ(prompter.Texts().back(), "Värdet för flödet måste ligga mellan 0.00 och 50.00");
@@ -466,7 +466,7 @@ TEST_F(CondensationCalculation, NoCellShowsANegativeZeroOrNoNumber)
     ASSERT_LT(m.DewPoint(), 0.0f);
     ASSERT_GT(m.DewPoint(), -0.05f);
     for (int kind = 0; kind <= 5; ++kind) {
-        m.objectKind = kind;
+        m.objectKind = ObjectKind(kind);
         for (float tm : {-10.0f, m.DewPoint(), 4.8f, 30.0f}) {
             m.mediumTemperature = tm;
             ASSERT_TRUE(m.Calculate());
@@ -606,7 +606,7 @@ TEST_F(CondensationCalculation, BareDuctAndTheSupportsOnTheCoolingLength)
     EXPECT_EQ(Cell(m.inputTable, 19), "Ja");
 
     // Outdoors, 2 m/s: ho = 8.9·2^0.9/0.25^0.1 + 0.9·5.67·(x22⁴ − x15⁴)/7, and 25 % more length.
-    m.surroundings = 1;
+    m.surroundings = Surroundings::Outdoors;
     m.windSpeed = 2.0f;
     m.surfaceSource = true;
     m.surfaceEmissivity = 0.9f;
@@ -632,7 +632,7 @@ TEST_F(CondensationCalculation, ExhaustDuctThroughAColdAttic)
     Setup(m);
     m.ductDiameter = 125.0f;
     m.ductLength = 8.0f;
-    m.flowUnit = 1;
+    m.flowUnit = FlowUnit::LitresPerSecond;
     m.flow = 30.0f;
     m.inletTemperature = 22.0f;
     m.relativeHumidity = 60.0f;
@@ -685,10 +685,10 @@ TEST_F(CondensationCalculation, PagesAndReopening)
     EXPECT_EQ(outer.spaceDrawing.Kind(), CInsulationSpace::rectangularDuct);
 
     // Kinds 3 to 5 have no drawing.
-    outer.objectKind = 5;
+    outer.objectKind = ObjectKind(5);
     ASSERT_TRUE(outer.Calculate());
     EXPECT_FALSE(lists.Shows(3, &outer.spaceDrawing));
-    outer.objectKind = 2;
+    outer.objectKind = ObjectKind(2);
     ASSERT_TRUE(outer.Calculate());
 
     const std::string outerText = outer.resultTable.ClipboardText() + outer.inputTable.ClipboardText();

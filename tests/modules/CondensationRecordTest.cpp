@@ -61,7 +61,7 @@ TEST_F(CondensationRecords, ExternalCurrentLayout)
     module.insulation.objectKind = 3;
     module.insulation.SetCatalogueProduct(Product(0));
     module.insulation.SetUserProduct(UserProduct(1));
-    module.objectKind = 3;
+    module.objectKind = ObjectKind::RectangularDuctInside;
     module.ambientTemperature = 28.0f;
     module.mediumTemperature = 4.0f;
     module.ductDiameter = 125.0f;
@@ -69,7 +69,7 @@ TEST_F(CondensationRecords, ExternalCurrentLayout)
     module.height = 450.0f;
     module.relativeHumidity = 75.0f;
     module.resultsValid = true;
-    module.surroundings = 1;
+    module.surroundings = Surroundings::Outdoors;
     module.windSpeed = 3.5f;
     module.givenCoefficient = 9.0f;
     module.surfaceSource = 1;
@@ -97,7 +97,7 @@ TEST_F(CondensationRecords, ExternalCurrentLayout)
     read.SetDefaults();
     Restore(read, expected.bytes);
     EXPECT_EQ(read.calculations, 1);
-    EXPECT_EQ(read.objectKind, 3);
+    EXPECT_EQ(read.objectKind, ObjectKind::RectangularDuctInside);
     EXPECT_EQ(read.ambientTemperature, 28.0f);
     EXPECT_EQ(read.mediumTemperature, 4.0f);
     EXPECT_EQ(read.relativeHumidity, 75.0f);
@@ -141,7 +141,7 @@ TEST_F(CondensationRecords, ExternalWithoutMarkerKeepsThePipe)
     read.SetDefaults();
     Restore(read, old.bytes);
     EXPECT_EQ(read.calculations, 1);
-    EXPECT_EQ(read.objectKind, 5);
+    EXPECT_EQ(read.objectKind, ObjectKind::SurfaceInside);
     EXPECT_EQ(read.OuterCladding(), Cladding(CDataBase::insideOuterSurfaces, 0));
     EXPECT_EQ(read.InnerCladding(), nullptr);
     EXPECT_EQ(read.pipe.Material(), Material(0));
@@ -212,7 +212,7 @@ TEST_F(CondensationRecords, InternalLayout)
     module.width = 800.0f;
     module.height = 300.0f;
     module.ductLength = 25.0f;
-    module.surroundings = 2;
+    module.surroundings = Surroundings::GivenCoefficient;
     module.windSpeed = 6.0f;
     module.givenCoefficient = 11.0f;
     module.surfaceSource = 1;
@@ -220,7 +220,7 @@ TEST_F(CondensationRecords, InternalLayout)
     module.inletTemperature = 35.0f;
     module.relativeHumidity = 60.0f;
     module.flow = 1.5f;
-    module.flowUnit = 2;
+    module.flowUnit = FlowUnit::MetresPerSecond;
     module.resultsValid = true;
     module.orientation = 1;
     module.supports = 1;
@@ -243,7 +243,7 @@ TEST_F(CondensationRecords, InternalLayout)
     EXPECT_EQ(read.ductShape, 1);
     EXPECT_EQ(read.givenInnerCoefficient, 15.0f);
     EXPECT_EQ(read.ductLength, 25.0f);
-    EXPECT_EQ(read.flowUnit, 2);
+    EXPECT_EQ(read.flowUnit, FlowUnit::MetresPerSecond);
     EXPECT_EQ(read.supports, 1);
     EXPECT_EQ(read.insulation.Product(), Product(1));
     EXPECT_EQ(read.OuterCladding(), Cladding(CDataBase::outerCladdings, 1));

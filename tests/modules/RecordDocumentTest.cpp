@@ -39,7 +39,7 @@ TEST_F(RecordDocument, ModulesSurviveTheDocumentFile)
     CVekDoc doc(parts);
     doc.NewDocument();
     auto& external = ModuleOf<CUtvendigKondensModul>(doc, 3);
-    external.objectKind = 5;
+    external.objectKind = ObjectKind::SurfaceInside;
     external.insulation.objectKind = 5;
     external.insulation.SetCatalogueProduct(Product(1));
     external.SetOuterCladding(Cladding(CDataBase::insideOuterSurfaces, 0));

@@ -223,12 +223,12 @@ TEST_F(CondensationDlgTest, ExternalOkChecksInTheirOrderWithMessageAndFocus)
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 
     const CUtvendigKondensDlg::Values& v = dialog.Result();
-    EXPECT_EQ(v.objectKind, 3);
+    EXPECT_EQ(v.objectKind, ObjectKind::RectangularDuctInside);
     EXPECT_EQ(v.insulation.objectKind, 3);
     EXPECT_EQ(v.insulation.CatalogueProduct(), Product(1));
     EXPECT_EQ(v.outerCladding, Cladding(CDataBase::insideOuterSurfaces, 0));
     EXPECT_FALSE(v.surfaceSource);
-    EXPECT_EQ(v.surroundings, 2);
+    EXPECT_EQ(v.surroundings, Surroundings::GivenCoefficient);
     EXPECT_FLOAT_EQ(v.mediumTemperature, -5.0f);
     EXPECT_FLOAT_EQ(v.relativeHumidity, 70.0f);
     EXPECT_FLOAT_EQ(v.height, 100.0f);
@@ -239,7 +239,7 @@ TEST_F(CondensationDlgTest, ExternalOkChecksInTheirOrderWithMessageAndFocus)
 TEST_F(CondensationDlgTest, ExternalVerticalSurfaceHasAHeight)
 {
     CUtvendigKondensDlg::Values values = External();
-    values.objectKind = 4;
+    values.objectKind = ObjectKind::SurfaceOutside;
     values.insulation.objectKind = 4;
     values.insulation.SetCatalogueProduct(Product(1));
     values.surfaceSource = true;
@@ -435,7 +435,7 @@ TEST_F(CondensationDlgTest, InternalOkChecksInTheirOrderWithMessageAndFocus)
 
     const CInnvendigKondensDlg::Values& v = dialog.Result();
     EXPECT_EQ(v.insulation.CatalogueProduct(), Product(1));
-    EXPECT_EQ(v.surroundings, 1);
+    EXPECT_EQ(v.surroundings, Surroundings::Outdoors);
     EXPECT_TRUE(v.surfaceSource);
     EXPECT_TRUE(v.innerCoefficientGiven);
     EXPECT_FLOAT_EQ(v.givenInnerCoefficient, 12.0f);
@@ -453,7 +453,7 @@ TEST_F(CondensationDlgTest, InternalStatesFlowUnitsAndEditor)
     values.insulation.objectKind = 2;
     values.height = 500;
     values.width = 200;
-    values.flowUnit = 1;
+    values.flowUnit = FlowUnit::LitresPerSecond;
     values.flow = 1;
     CInnvendigKondensDlg dialog(std::move(values));
     auto on = [&](const char* name) { return Widget(dialog, name)->isEnabled(); };

@@ -1,6 +1,9 @@
 #include "UiTestSupport.h"
 #include "doc/CVekDoc.h"
 #include "modules/StandardDocumentParts.h"
+#include "database/Catalogue.h"
+#include "ui/CKlimaDlg.h"
+#include "ui/CKostnadDlg.h"
 #include "platform/MemorySettings.h"
 #include "platform/ScriptedPrompter.h"
 #include "platform/Services.h"
@@ -176,23 +179,41 @@ TEST_F(MainFrameTest, CommandsWithoutTheirPartYetAreDisabledAndInputFollowsTheEd
     // module without one: with none registered for its class name.
     QAction* input = frame.CommandAction(CVekDoc::commandEditInput);
     EXPECT_TRUE(input->isEnabled());
-    QtEditorService some;
     int opened = 0;
-    some.Register(GetModuleInfo(2).className, [&](CItem&, QWidget*) {
+    {
+        QtEditorService some;
+        some.Register(GetModuleInfo(2).className, [&](CItem&, QWidget*) {
+            ++opened;
+            return false;
+        });
+        platform::ScopedServices someEditors({.prompter = &prompter, .settings = &settings, .editors = &some});
+        frame.ModuleAction(3)->trigger();
+        EXPECT_FALSE(input->isEnabled());
+        frame.ModuleAction(2)->trigger();
+        EXPECT_TRUE(input->isEnabled());
+        input->trigger();
+        EXPECT_EQ(opened, 1);
+        frame.ModuleAction(3)->trigger();
+        EXPECT_FALSE(input->isEnabled());
+        input->trigger();
+        EXPECT_EQ(opened, 1) << "a disabled command stays without effect";
+    }
+
+    // While a module's input is edited, "Ortsdata..." and "Kostnadsdata..."
+    // reach the document's climate locations and cost list, and only then.
+    auto* catalogue = dynamic_cast<Catalogue*>(doc.Catalogue());
+    ASSERT_NE(catalogue, nullptr);
+    editors.Register(GetModuleInfo(7).className, [&](CItem&, QWidget*) {
+        EXPECT_EQ(CostData(), &catalogue->costs);
+        EXPECT_EQ(ClimateLocations(), &catalogue->climate);
         ++opened;
         return false;
     });
-    platform::ScopedServices someEditors({.prompter = &prompter, .settings = &settings, .editors = &some});
-    frame.ModuleAction(3)->trigger();
-    EXPECT_FALSE(input->isEnabled());
-    frame.ModuleAction(2)->trigger();
-    EXPECT_TRUE(input->isEnabled());
+    frame.ModuleAction(7)->trigger();
     input->trigger();
-    EXPECT_EQ(opened, 1);
-    frame.ModuleAction(3)->trigger();
-    EXPECT_FALSE(input->isEnabled());
-    input->trigger();
-    EXPECT_EQ(opened, 1) << "a disabled command stays without effect";
+    EXPECT_EQ(opened, 2);
+    EXPECT_EQ(CostData(), nullptr);
+    EXPECT_EQ(ClimateLocations(), nullptr);
 
     // Without the project's editor its command is off too.
     QtEditorService none;
