@@ -71,18 +71,24 @@ void FillNames(QComboBox* box, const std::vector<std::string>& names, int curren
 }
 
 SurroundingsGroup::SurroundingsGroup(QWidget* dialog, int& surroundings, NumberRow& windSpeed,
-                                     NumberRow& coefficient, NumberRow& ambientTemp, std::function<void()> changed)
+                                     NumberRow& coefficient, NumberRow& ambientTemp, std::function<void()> changed,
+                                     bool ambientInGroup)
     : surroundings_(surroundings), windSpeed_(windSpeed), coefficient_(coefficient), ambientTemp_(ambientTemp),
       box_(new QGroupBox(QStringLiteral("Omgivning"), dialog)), buttons_(new QButtonGroup(dialog))
 {
     auto* grid = new QGridLayout(box_);
-    grid->addWidget(AddRadio(dialog, "Inomhus (egenkonvektion)", "surroundings0", buttons_, 0), 0, 0, 1, 3);
-    grid->addWidget(AddRadio(dialog, "Ute (påtvingad konvektion)", "surroundings1", buttons_, 1), 1, 0, 1, 3);
-    windSpeed_.PlaceIn(grid, 2);
+    const int first = ambientInGroup ? 1 : 0;
+    if (ambientInGroup)
+        ambientTemp_.PlaceIn(grid, 0);
+    grid->addWidget(AddRadio(dialog, "Inomhus (egenkonvektion)", "surroundings0", buttons_, 0), first, 0, 1, 3);
+    grid->addWidget(AddRadio(dialog, "Ute (påtvingad konvektion)", "surroundings1", buttons_, 1), first + 1, 0, 1,
+                    3);
+    windSpeed_.PlaceIn(grid, first + 2);
     climate_ = AddPush(dialog, "Ortsdata...", "climate");
-    grid->addWidget(climate_, 2, 2);
-    grid->addWidget(AddRadio(dialog, "Givet utv. värmeövergångstal", "surroundings2", buttons_, 2), 3, 0, 1, 3);
-    coefficient_.PlaceIn(grid, 4);
+    grid->addWidget(climate_, first + 2, 2);
+    grid->addWidget(AddRadio(dialog, "Givet utv. värmeövergångstal", "surroundings2", buttons_, 2), first + 3, 0, 1,
+                    3);
+    coefficient_.PlaceIn(grid, first + 4);
     buttons_->button(std::clamp(surroundings, 0, 2))->setChecked(true);
     QObject::connect(buttons_, &QButtonGroup::idClicked, box_, [changed] { changed(); });
     QObject::connect(climate_, &QPushButton::clicked, box_, [this] { OnClimate(); });
@@ -148,6 +154,12 @@ void CladdingGroup::AddInner(bool& used, CMantling*& inner)
     QObject::connect(innerUsedBox_, &QCheckBox::toggled, box_, [this](bool on) {
         innerCladding_->Box()->setEnabled(on && innerUsedBox_->isEnabled());
     });
+}
+
+void CladdingGroup::SetTexts(const char* caption, const char* databaseChoice)
+{
+    box_->setTitle(QString::fromUtf8(caption));
+    choice_->button(0)->setText(QString::fromUtf8(databaseChoice));
 }
 
 void CladdingGroup::fillOuter()
@@ -276,11 +288,11 @@ LayersGroup::LayersGroup(QWidget* dialog, CIsolasjon& layer1, std::function<void
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     };
-    QPushButton* button = AddPush(dialog, "Isolering lag 1", "layer1");
+    layer1Button_ = AddPush(dialog, "Isolering lag 1", "layer1");
     summary1_ = summary("layer1Summary");
-    grid_->addWidget(button, 1, 0, Qt::AlignTop);
+    grid_->addWidget(layer1Button_, 1, 0, Qt::AlignTop);
     grid_->addWidget(summary1_, 1, 1);
-    QObject::connect(button, &QPushButton::clicked, box_, [this] { OnLayer(1); });
+    QObject::connect(layer1Button_, &QPushButton::clicked, box_, [this] { OnLayer(1); });
     // The second layer's controls are made here so that the summaries can be
     // made the same way; a dialog without a second layer leaves them out.
     layer2Button_ = AddPush(dialog, "Isolering lag 2", "layer2");
@@ -301,6 +313,11 @@ void LayersGroup::AddSecondLayer(CIsolasjon& layer2, bool& twoLayers)
     summary2_->show();
     QObject::connect(twoLayersBox_, &QCheckBox::toggled, box_, [this] { changed_(); });
     QObject::connect(layer2Button_, &QPushButton::clicked, box_, [this] { OnLayer(2); });
+}
+
+void LayersGroup::SetLayerButtonText(const char* text)
+{
+    layer1Button_->setText(QString::fromUtf8(text));
 }
 
 bool LayersGroup::TwoLayersChecked() const

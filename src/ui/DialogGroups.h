@@ -77,8 +77,10 @@ private:
 // temperature into the ambient row and its wind speed into the wind row.
 class SurroundingsGroup {
 public:
+    // ambientInGroup: the ambient row stands first in the group (otherwise
+    // the dialog places it).
     SurroundingsGroup(QWidget* dialog, int& surroundings, NumberRow& windSpeed, NumberRow& coefficient,
-                      NumberRow& ambientTemp, std::function<void()> changed);
+                      NumberRow& ambientTemp, std::function<void()> changed, bool ambientInGroup = false);
 
     QGroupBox* Box() const { return box_; }
     int Chosen() const;
@@ -105,6 +107,8 @@ public:
                   std::function<void()> changed);
     // The inner cladding ("Invändig ytbeklädnad"), for dialogs that offer it.
     void AddInner(bool& used, CMantling*& inner);
+    // Another caption for the group and for the database choice.
+    void SetTexts(const char* caption, const char* databaseChoice);
 
     QGroupBox* Box() const { return box_; }
     // The outer list for objects insulated inside, or the ordinary one.
@@ -169,6 +173,8 @@ class LayersGroup {
 public:
     LayersGroup(QWidget* dialog, CIsolasjon& layer1, std::function<void()> changed);
     void AddSecondLayer(CIsolasjon& layer2, bool& twoLayers);
+    // Another text for the first layer's button (a dialog with one layer).
+    void SetLayerButtonText(const char* text);
 
     QGroupBox* Box() const { return box_; }
     bool TwoLayersChecked() const;
@@ -189,6 +195,7 @@ private:
     QGroupBox* box_;
     QGridLayout* grid_;
     QCheckBox* twoLayersBox_ = nullptr;
+    QPushButton* layer1Button_;
     QPushButton* layer2Button_ = nullptr;
     QLabel* summary1_;
     QLabel* summary2_ = nullptr;
