@@ -295,6 +295,7 @@ constexpr Entry table[] = {
     {62705, "%.2f W/mK"},
     {62706, "%.2f W/m²K"},
     {62707, "%d"},
+    {62750, "Temperatur i tank"},
 };
 
 } // namespace
