@@ -16,6 +16,7 @@
 #include "CRormaterialDlg.h"
 #include "CTillegg2Dlg.h"
 #include "CTilleggslengdeDlg.h"
+#include "CTankTempDlg.h"
 #include "CTilleggsutstyrDlg.h"
 #include "CVarmetapDlg.h"
 #include "CVeskeDlg.h"
@@ -31,6 +32,7 @@
 #include "database/CVeske.h"
 #include "doc/CProject.h"
 #include "modules/CIsolasjon.h"
+#include "modules/CTankTempModul.h"
 #include "modules/CTilleggsutstyr.h"
 #include "modules/CVarmeTapModul.h"
 
@@ -38,6 +40,7 @@ void RegisterEditors(QtEditorService& editors)
 {
     editors.Register(CProject::classInfo.name, EditProject);
     editors.Register(CVarmeTapModul::classInfo.name, EditHeatLoss);
+    editors.Register(CTankTempModul::classInfo.name, EditTankTemp);
     editors.Register(CIsolasjon::classInfo.name, EditInsulationLayer);
     editors.Register(CTilleggsutstyr::classInfo.name, EditFitting);
     editors.Register(CKlima::classInfo.name, EditClimate);
