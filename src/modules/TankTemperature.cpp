@@ -1,5 +1,6 @@
 #include "TankTemperature.h"
 
+#include "doc/CVekModul.h"
 #include "doc/StringTable.h"
 #include "thermal/Conductivity.h"
 #include "thermal/SurfaceBalance.h"
@@ -382,18 +383,7 @@ CurveScale ScaleCurve(const std::vector<float>& temperatures, float te)
 
 std::string Shown(const char* format, float value)
 {
-    std::string text = Sprintf(format, double(value));
-    if (text.empty() || text[0] != '-')
-        return text;
-    // "-0.0": only zeros before whatever follows the number.
-    for (std::size_t i = 1; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c >= '1' && c <= '9')
-            return text;
-        if (c != '0' && c != '.')
-            break;
-    }
-    return text.substr(1);
+    return WithoutNegativeZero(Sprintf(format, double(value)));
 }
 
 } // namespace tank
