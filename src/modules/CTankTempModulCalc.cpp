@@ -49,7 +49,7 @@ tank::Problem CTankTempModul::CalculationProblem() const
     if (const CIsoProdukt* product = insulation.Product())
         product->GetCoefficients(p.conductivity.a, p.conductivity.b, p.conductivity.c, p.conductivity.d);
     p.medium = MediumOf(*this, medium_);
-    p.surface.surroundings = surroundings;
+    p.surface.surroundings = Surroundings(surroundings);
     p.surface.windSpeed = windSpeed;
     p.surface.givenCoefficient = outerCoefficient;
     p.surface.emissivity = SurfaceEmissivity();

@@ -52,11 +52,12 @@ public:
     float OuterCoefficient(float ts) const
     {
         const OuterSurface& s = p_.surface;
-        if (s.surroundings == 2)
+        if (s.surroundings == Surroundings::GivenCoefficient)
             return s.givenCoefficient;
+        // The tank counts as a vertical plane of its convection height.
         const float hc = p_.geometry.convectionHeight;
-        const float convection =
-            thermal::ConvectionCoefficient(s.surroundings == 0, true, std::fabs(ts - ta_), hc, true, hc, s.windSpeed);
+        const float convection = thermal::ConvectionCoefficient(s.surroundings == Surroundings::Indoors, true,
+                                                                std::fabs(ts - ta_), hc, true, hc, s.windSpeed);
         return convection + thermal::RadiationCoefficient(s.emissivity, ts, ta_);
     }
 
@@ -351,7 +352,10 @@ bool IsFinite(const Result& r)
 CurveScale ScaleCurve(const std::vector<float>& temperatures, float te)
 {
     CurveScale scale;
-    const float end = te > 0.0f ? te : 1.0f;
+    // A curve that ends at once (a start at the freezing point) stands on
+    // an axis of 0 to 9 h, as if it ran for 8 h, so that the axis has hours
+    // to read.
+    const float end = te > 0.0f ? te : 8.0f;
     scale.xmax = end + end / 8.0f;
     const float xSteps[][2] = {{20, 1},     {40, 2},     {80, 5},      {160, 10},   {320, 20},
                                {640, 50},   {1280, 100}, {2540, 200},  {5080, 500}};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TankTempInput.h"
+#include "thermal/Choices.h"
 #include "thermal/Inputs.h"
 
 #include <string>
@@ -41,7 +42,7 @@ Geometry TankGeometry(int shape, const Dimensions& size, float s);
 // What decides the outer coefficient of the tank, counted as a vertical
 // plane of the convection height.
 struct OuterSurface {
-    int surroundings = 0; // 0 indoors, 1 outdoors, 2 coefficient given
+    Surroundings surroundings = Surroundings::Indoors;
     float windSpeed = 2.0f;
     float givenCoefficient = 5.0f;
     float emissivity = 0.94f;
@@ -93,7 +94,7 @@ float MeanTemperature(float t0, float ta, float tau, float t);
 
 // The curve's axes: x from 0 to te + te/8 with a step by te, y around the
 // points with a step by their spread. A curve that ends at once (te = 0)
-// gets the axis of one hour.
+// gets the axis of 8 hours.
 struct CurveScale {
     float xmax = 0;
     float ymin = 0;
