@@ -14,6 +14,8 @@
 #include "database/CRormaterial.h"
 #include "database/CTillegg2.h"
 #include "doc/CVekDoc.h"
+#include "database/CVeske.h"
+#include "modules/CTankTempModul.h"
 #include "modules/CTilleggsutstyr.h"
 #include "modules/CVarmeTapModul.h"
 #include "modules/StandardDocumentParts.h"
@@ -208,9 +210,51 @@ const std::vector<GoldenCase> cases = {
      }},
 };
 
+// The cases of the other modules: the module's index and what fills it.
+struct ModuleCase {
+    const char* folder;
+    int module;
+    std::function<void(CVekModul&)> fill;
+};
+
+// A 10 m³ water tank outdoors, 2.2 m across and 2.63 m high, at 60 °C in 5 °C
+// air and 4 m/s wind, 100 mm stone wool mat under oxidised aluminium.
+void WaterTank(CTankTempModul& m)
+{
+    m.tankShape = 1;
+    m.tankDiameter = 2.2f;
+    m.tankLength = 2.63f;
+    m.insulation.SetCatalogueProduct(Product("Nätmatta stenull 80 kg/m³"));
+    m.insulation.catalogueThickness = 100.0f;
+    m.SetCladding(Named<CMantling>(CDataBase::outerCladdings, "Aluminiumplåt, oxiderad"));
+    m.SetMedium(Named<CVeske>(CDataBase::liquids, "Vatten"));
+    m.startTemperature = 60.0f;
+    m.ambientTemperature = 5.0f;
+    m.surroundings = 1;
+    m.windSpeed = 4.0f;
+}
+
+const std::vector<ModuleCase> moduleCases = {
+    // The water tank after two days, with its curve.
+    {"tank_storage_time", 2,
+     [](CVekModul& module) {
+         auto& m = static_cast<CTankTempModul&>(module);
+         WaterTank(m);
+         m.storageTime = 48.0f;
+     }},
+    // The same tank: how long until it has cooled to 40 °C.
+    {"tank_final_temperature", 2,
+     [](CVekModul& module) {
+         auto& m = static_cast<CTankTempModul&>(module);
+         WaterTank(m);
+         m.givenFinalTemperature = true;
+         m.finalTemperature = 40.0f;
+     }},
+};
+
 // Makes the case's document and saves it; false with a message when the
 // calculation fails or says anything.
-bool Make(const GoldenCase& golden, const fs::path& target)
+bool Make(const char* folder, int module, const std::function<void(CVekModul&)>& fill, const fs::path& target)
 {
     platform::ScriptedPrompter prompter;
     platform::MemorySettings settings;
@@ -218,13 +262,14 @@ bool Make(const GoldenCase& golden, const fs::path& target)
     StandardDocumentParts parts;
     CVekDoc doc(parts);
     doc.NewDocument();
-    auto& m = static_cast<CVarmeTapModul&>(doc.Module(0));
-    golden.fill(m);
+    CVekModul& m = doc.Module(module);
+    doc.SetActiveModule(module);
+    fill(m);
     const bool calculated = m.Calculate();
     for (const std::string& text : prompter.Texts())
-        std::cerr << golden.folder << ": the calculation said: " << text << "\n";
+        std::cerr << folder << ": the calculation said: " << text << "\n";
     if (!calculated || !prompter.Texts().empty()) {
-        std::cerr << golden.folder << ": not written\n";
+        std::cerr << folder << ": not written\n";
         return false;
     }
     fs::create_directories(target.parent_path());
@@ -245,6 +290,8 @@ int main(int argc, char** argv)
         bool known = false;
         for (const GoldenCase& golden : cases)
             known = known || name == golden.folder;
+        for (const ModuleCase& golden : moduleCases)
+            known = known || name == golden.folder;
         if (!known) {
             std::cerr << "golden_documents: no case " << name << "\n";
             return 2;
@@ -256,9 +303,14 @@ int main(int argc, char** argv)
         fs::copy_file(fs::path(TEKVAR_BUILT_DATA) / file, file);
     bool ok = true;
     try {
+        const auto make = [&](const char* folder, int module, const std::function<void(CVekModul&)>& fill) {
+            if (wanted.empty() || std::find(wanted.begin(), wanted.end(), folder) != wanted.end())
+                ok = Make(folder, module, fill, fs::path(TEKVAR_GOLDEN_DIR) / folder / "input.tkv") && ok;
+        };
         for (const GoldenCase& golden : cases)
-            if (wanted.empty() || std::find(wanted.begin(), wanted.end(), golden.folder) != wanted.end())
-                ok = Make(golden, fs::path(TEKVAR_GOLDEN_DIR) / golden.folder / "input.tkv") && ok;
+            make(golden.folder, 0, [&](CVekModul& m) { golden.fill(static_cast<CVarmeTapModul&>(m)); });
+        for (const ModuleCase& golden : moduleCases)
+            make(golden.folder, golden.module, golden.fill);
     } catch (const std::exception& error) {
         std::cerr << "golden_documents: " << error.what() << "\n";
         return 1;
