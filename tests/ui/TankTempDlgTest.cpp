@@ -2,8 +2,12 @@
 #include "UiTestSupport.h"
 #include "database/CKlima.h"
 #include "database/CKlimasted.h"
+#include "database/CProduktBeskrivelse.h"
 #include "database/CVeske.h"
+#include "doc/CVekDoc.h"
 #include "modules/CTankTempModul.h"
+#include "report/PageModel.h"
+#include "report/ResultPages.h"
 #include "ui/CKlimaDlg.h"
 #include "ui/CTankTempDlg.h"
 
@@ -14,6 +18,8 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTreeWidget>
+
+#include <cstdlib>
 
 namespace {
 
@@ -118,6 +124,24 @@ private:
 };
 
 using Texts = std::vector<std::string>;
+
+class Placeholder : public CVekModul {
+public:
+    void Serialize(CArchive&) override {}
+};
+
+// A document of the tank module and its result page.
+class TankParts : public DocumentParts {
+public:
+    std::unique_ptr<CVekModul> CreateModule(int index) override
+    {
+        if (index == CTankTempModul::pageIndex)
+            return std::make_unique<CTankTempModul>();
+        return std::make_unique<Placeholder>();
+    }
+    std::unique_ptr<DocumentPages> CreatePages(CVekDoc& doc) override { return std::make_unique<ResultPages>(doc); }
+    std::unique_ptr<CDocumentPart> CreateDescriptions() override { return std::make_unique<CProduktBeskrivelse>(); }
+};
 
 std::string Range(const std::string& word, const char* low, const char* high)
 {
@@ -513,4 +537,70 @@ TEST_F(TankDlgTest, ClimateLocationsFillAmbientAndWind)
     EXPECT_EQ(Edit(dialog, "ambientTemp")->text(), QStringLiteral("1.6"));
     EXPECT_EQ(Edit(dialog, "windSpeed")->text(), QStringLiteral("3.1"));
     SetClimateLocations(nullptr);
+}
+
+TEST_F(TankDlgTest, AUserEntersATankAndSeesBothAnswers)
+{
+    PageModel::Get().Reset();
+    TankParts parts;
+    CVekDoc doc(parts);
+    doc.NewDocument();
+    auto& m = static_cast<CTankTempModul&>(doc.Module(CTankTempModul::pageIndex));
+    CPageLists& lists = ResultPages::Of(doc)->Lists();
+    const int page = CTankTempModul::pageIndex;
+
+    // A 10 m³ cylinder of water at 60 °C outdoors under 100 mm, for two days.
+    WhenModalShows([this](QWidget* d) {
+        auto* dialog = static_cast<CTankTempDlg*>(d);
+        Button(*dialog, "shape1")->click();
+        Type(*dialog, "diameter", "2,2");
+        Type(*dialog, "length", "2,63");
+        WhenModalShows([](QWidget* layerDialog) {
+            auto* products = layerDialog->findChild<QComboBox*>("catalogueProducts");
+            products->setCurrentIndex(products->findText(QStringLiteral("Tankmatta")));
+            layerDialog->findChild<QComboBox*>("catalogueThickness")->setEditText(QStringLiteral("100"));
+            static_cast<QDialog*>(layerDialog)->accept();
+        });
+        Button(*dialog, "layer1")->click();
+        Button(*dialog, "surroundings1")->click();
+        Type(*dialog, "ambientTemp", "5");
+        Type(*dialog, "windSpeed", "4");
+        auto* cladding = dialog->findChild<QComboBox*>("cladding");
+        cladding->setCurrentIndex(0);
+        emit cladding->activated(0);
+        auto* liquids = dialog->findChild<QComboBox*>("liquid");
+        liquids->setCurrentIndex(0);
+        emit liquids->activated(0);
+        Type(*dialog, "startTemp", "60");
+        Type(*dialog, "storageTime", "48");
+        dialog->accept();
+    });
+    prompter.Clear();
+    ASSERT_TRUE(m.Edit());
+    EXPECT_TRUE(prompter.Texts().empty());
+    ASSERT_TRUE(m.resultsValid);
+    EXPECT_TRUE(lists.Shows(page, &m.resultTable));
+    EXPECT_TRUE(lists.Shows(page, &m.temperatureGraph));
+    EXPECT_TRUE(lists.Shows(page, &m.inputTable));
+    EXPECT_EQ(m.resultTable.Cell(1, 0), "Vätsketemp. efter förvaringstid [°C]");
+    const double after48 = std::strtod(m.resultTable.Cell(1, 1).c_str(), nullptr);
+    EXPECT_LT(after48, 60.0);
+    EXPECT_GT(after48, 55.0);
+    EXPECT_EQ(m.resultTable.Cell(5, 1), "9.997 m³");
+    EXPECT_FLOAT_EQ(m.temperatureGraph.Curve(0).x.back(), 48.0f);
+
+    // Then the time until it has cooled to 40 °C.
+    WhenModalShows([this](QWidget* d) {
+        auto* dialog = static_cast<CTankTempDlg*>(d);
+        EXPECT_EQ(Edit(*dialog, "diameter")->text(), QStringLiteral("2.20"));
+        Button(*dialog, "finalGiven")->click();
+        Type(*dialog, "finalTemp", "40");
+        dialog->accept();
+    });
+    ASSERT_TRUE(m.Edit());
+    ASSERT_TRUE(m.resultsValid);
+    EXPECT_FALSE(lists.Shows(page, &m.temperatureGraph));
+    EXPECT_EQ(m.resultTable.Cell(1, 0), "Förvaringstid till given sluttemperatur [h]");
+    // Longer than two days: 48 h took it only to the temperature above.
+    EXPECT_GT(std::strtod(m.resultTable.Cell(1, 1).c_str(), nullptr), 48.0 * (60 - 40) / (60 - after48));
 }
