@@ -10,6 +10,9 @@ TEKVAR_IMPLEMENT_CLASS(CTankTempModul, CVekModul)
 
 CTankTempModul::CTankTempModul()
 {
+    resultTable.helpTopic = "::/html/tank_restabell.htm";
+    inputTable.helpTopic = "::/html/tank_inputtabell.htm";
+    temperatureGraph.helpTopic = "::/html/tank_kurve.htm";
     SetDefaults();
 }
 
