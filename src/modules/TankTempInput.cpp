@@ -84,8 +84,13 @@ bool CheckTankTempInput(const TankTempInput& in, const CMantling* cladding, cons
     if (in.mediumSource == 1) {
         if (!check.Range(f::density, in) || !check.Range(f::heatCapacity, in) || !check.Range(f::freezingPoint, in))
             return false;
-    } else if (!check.Require(liquid != nullptr, tankTexts::chooseLiquid, liquidFocus)) {
-        return false;
+    } else {
+        // A liquid whose values are no numbers (a damaged database) is no
+        // liquid to calculate with.
+        const bool usable = liquid && std::isfinite(liquid->density) && std::isfinite(liquid->specificHeatCapacity) &&
+                            std::isfinite(liquid->freezingPoint);
+        if (!check.Require(usable, tankTexts::chooseLiquid, liquidFocus))
+            return false;
     }
     const float freezing = MediumOf(in, liquid).freezingPoint;
 

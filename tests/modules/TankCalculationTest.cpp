@@ -504,6 +504,10 @@ TEST_F(TankCalculation, StoredValuesAreCheckedAsTheDialogChecks)
     m.SetMedium(nullptr);
     Refused(m, "Du måste välja ett medie i rullgardinen med vätskor.");
     Setup(m);
+    Liquid(0)->freezingPoint = std::numeric_limits<float>::quiet_NaN();
+    Refused(m, "Du måste välja ett medie i rullgardinen med vätskor.");
+    Liquid(0)->freezingPoint = 0.0f;
+    Setup(m);
     m.insulation.SetCatalogueProduct(nullptr);
     Refused(m, "Du måste välja en isolerprodukt.");
     Setup(m);
