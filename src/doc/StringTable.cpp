@@ -321,6 +321,7 @@ constexpr Entry table[] = {
     {62756, "Varning: Vattentemperaturen blir högre än 24 °C efter 8 timmars stillestånd."},
     {62757, "Starttemperaturen måste vara lägre än omgivningstemperaturen vid beräkning av temperaturhöjning."},
     {62758, "Beräkningen gav inget giltigt resultat. Kontrollera isolerproduktens och rörmaterialets värden i databasen."},
+    {62760, "Temperatur i tank"},
 };
 
 // Looked up by bisection: a number out of order, or one given twice (two

@@ -141,12 +141,6 @@ CladdingGroup::CladdingGroup(QWidget* dialog, bool& emissivityTyped, CMantling*&
     });
 }
 
-void CladdingGroup::SetCaptions(const QString& title, const QString& fromDatabase)
-{
-    box_->setTitle(title);
-    choice_->button(0)->setText(fromDatabase);
-}
-
 void CladdingGroup::AddInner(bool& used, CMantling*& inner)
 {
     innerUsed_ = &used;

@@ -120,8 +120,6 @@ public:
     void AddInner(bool& used, CMantling*& inner);
 
     QGroupBox* Box() const { return box_; }
-    // Another caption for the group and for the choice from the database.
-    void SetCaptions(const QString& title, const QString& fromDatabase);
     // The outer list for objects insulated inside, or the ordinary one.
     void SetInsideList(bool inside);
     void UpdateStates(bool insideInsulated);

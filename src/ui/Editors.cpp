@@ -22,6 +22,7 @@
 #include "CRormaterialDlg.h"
 #include "CTillegg2Dlg.h"
 #include "CTilleggslengdeDlg.h"
+#include "CTankTempDlg.h"
 #include "CTilleggsutstyrDlg.h"
 #include "CVarmetapDlg.h"
 #include "CVeskeDlg.h"
@@ -40,6 +41,7 @@
 #include "modules/CFrostModul.h"
 #include "modules/CIsolasjon.h"
 #include "modules/CLydModul.h"
+#include "modules/CTankTempModul.h"
 #include "modules/CTilleggsutstyr.h"
 #include "modules/CVarmeTapModul.h"
 #include "modules/COkonomiModul.h"
@@ -50,6 +52,7 @@ void RegisterEditors(QtEditorService& editors)
     editors.Register(CVarmeTapModul::classInfo.name, EditHeatLoss);
     editors.Register(CFrostModul::classInfo.name, EditFrost);
     editors.Register(CLydModul::classInfo.name, EditSound);
+    editors.Register(CTankTempModul::classInfo.name, EditTankTemp);
     editors.Register(CIsolasjon::classInfo.name, EditInsulationLayer);
     editors.Register(CTilleggsutstyr::classInfo.name, EditFitting);
     editors.Register(CKlima::classInfo.name, EditClimate);

@@ -18,6 +18,8 @@
 #include "modules/CFrostModul.h"
 #include "modules/CLydModul.h"
 #include "modules/COkonomiModul.h"
+#include "database/CVeske.h"
+#include "modules/CTankTempModul.h"
 #include "modules/CTilleggsutstyr.h"
 #include "modules/CVarmeTapModul.h"
 #include "modules/StandardDocumentParts.h"
@@ -236,6 +238,23 @@ struct ModuleCase {
     std::function<void(CVekModul&)> fill;
 };
 
+// A 10 m³ water tank outdoors, 2.2 m across and 2.63 m high, at 60 °C in 5 °C
+// air and 4 m/s wind, 100 mm stone wool mat under oxidised aluminium.
+void WaterTank(CTankTempModul& m)
+{
+    m.tankShape = 1;
+    m.tankDiameter = 2.2f;
+    m.tankLength = 2.63f;
+    m.insulation.SetCatalogueProduct(Product("Nätmatta stenull 80 kg/m³"));
+    m.insulation.catalogueThickness = 100.0f;
+    m.SetCladding(Named<CMantling>(CDataBase::outerCladdings, "Aluminiumplåt, oxiderad"));
+    m.SetMedium(Named<CVeske>(CDataBase::liquids, "Vatten"));
+    m.startTemperature = 60.0f;
+    m.ambientTemperature = 5.0f;
+    m.surroundings = Surroundings::Outdoors;
+    m.windSpeed = 4.0f;
+}
+
 const std::vector<ModuleCase> moduleCases = {
     // A 400 mm circular supply duct lined with 50 mm glass wool under glass
     // cloth from the catalogue.
@@ -324,6 +343,21 @@ const std::vector<ModuleCase> moduleCases = {
              AddAlternative(m, "Lamellmatta stenull 40 kg/m³ med aluminiumfolie", thickness, 200.0f + 3.0f * thickness,
                             "Armerad aluminiumfolie");
      }},
+    // The water tank after two days, with its curve.
+    {"tank_storage_time", 2,
+     [](CVekModul& module) {
+         auto& m = static_cast<CTankTempModul&>(module);
+         WaterTank(m);
+         m.storageTime = 48.0f;
+     }},
+    // The same tank: how long until it has cooled to 40 °C.
+    {"tank_final_temperature", 2,
+     [](CVekModul& module) {
+         auto& m = static_cast<CTankTempModul&>(module);
+         WaterTank(m);
+         m.givenFinalTemperature = true;
+         m.finalTemperature = 40.0f;
+     }},
 };
 
 // Makes the case's document and saves it; false with a message when the
@@ -337,6 +371,7 @@ bool Make(const ModuleCase& golden, const fs::path& target)
     CVekDoc doc(parts);
     doc.NewDocument();
     CVekModul& m = doc.Module(golden.module);
+    doc.SetActiveModule(golden.module);
     golden.fill(m);
     const bool calculated = m.Calculate();
     for (const std::string& text : prompter.Texts())
