@@ -18,7 +18,7 @@ Conductivity mineralWool() { return {1.51e-9f, 1.31e-7f, 1.74e-4f, 0.034f}; }
 Inputs pipe()
 {
     Inputs in;
-    in.objectKind = kind::pipe;
+    in.objectKind = ObjectKind::Pipe;
     in.mediumTemp = 80.0f;
     in.ambientTemp = 20.0f;
     in.diameter = 0.0603f;
@@ -34,7 +34,7 @@ Inputs pipe()
 Inputs coldDuct()
 {
     Inputs in;
-    in.objectKind = kind::ductOutside;
+    in.objectKind = ObjectKind::RectangularDuctOutside;
     in.mediumTemp = 16.0f;
     in.ambientTemp = 30.0f;
     in.height = 0.4f;
@@ -42,7 +42,7 @@ Inputs coldDuct()
     in.flow = 0.5f;
     in.layer1.conductivity = mineralWool();
     in.layer2.conductivity = mineralWool();
-    in.surface.surroundings = 1;
+    in.surface.surroundings = Surroundings::Outdoors;
     in.surface.windSpeed = 3.0f;
     return in;
 }

@@ -35,5 +35,7 @@ public:
 // Formats one value with a format text of the string table.
 void FormatValue(std::string& out, int formatId, float value);
 std::string FormatValue(int formatId, float value);
+// The text with every negative zero ("-0", "-0.0", "-0,00") written as a zero.
+std::string WithoutNegativeZero(std::string text);
 float CylinderSurface(float diameter, float length);
 float RectangleSurface(float height, float width, float length);

@@ -1,10 +1,10 @@
 #include "CVarmeTapModul.h"
+#include "KernelMessages.h"
 
 #include "doc/CVekDoc.h"
 #include "report/PageModel.h"
 #include "report/Pagination.h"
 #include "report/ResultPages.h"
-#include "thermal/Messages.h"
 #include "thermal/RequirementClasses.h"
 #include "thermal/SurfaceTransfer.h"
 #include "platform/Services.h"
@@ -52,10 +52,10 @@ float CVarmeTapModul::InsulatedEmissivity() const
 thermal::Inputs CVarmeTapModul::ThermalInputs() const
 {
     thermal::Inputs in;
-    in.objectKind = objectKind;
+    in.objectKind = ObjectKind(objectKind);
     in.mediumTemp = mediumTemp;
     in.ambientTemp = ambientTemp;
-    in.diameter = (objectKind == thermal::kind::pipe ? pipeOuterDiameter : diameter) / 1000.0f;
+    in.diameter = (in.objectKind == ObjectKind::Pipe ? pipeOuterDiameter : diameter) / 1000.0f;
     in.height = height / 1000.0f;
     in.width = width / 1000.0f;
     in.layer1 = LayerProductOf(layer1);
@@ -65,13 +65,13 @@ thermal::Inputs CVarmeTapModul::ThermalInputs() const
         in.wall.conductivity0 = material->conductivityAtZero;
         in.wall.slope = material->temperatureCoefficient;
     }
-    in.surface.surroundings = surroundings;
+    in.surface.surroundings = Surroundings(surroundings);
     in.surface.orientation = orientation;
     in.surface.windSpeed = windSpeed;
     in.surface.givenCoefficient = givenCoefficient;
     in.surface.emissivity = InsulatedEmissivity();
     in.surface.bareEmissivity = bareEmissivity;
-    if (thermal::IsDuct(objectKind))
+    if (IsDuct(in.objectKind))
         in.flow = VolumeFlow();
     in.supports = supports;
     return in;
@@ -124,6 +124,7 @@ bool CVarmeTapModul::calculateGivenThickness(const thermal::Inputs& in)
     const float s2 = layer2.Thickness() / 1000.0f;
     const thermal::HeatFlow insulated = twoLayers ? thermal::TwoLayerHeatFlow(in, s1, s2)
                                                   : thermal::OneLayerHeatFlow(in, s1);
+    ShowKernelMessages(insulated.notices);
     const thermal::HeatFlow bare = thermal::BareSurface(in);
     drawnThickness_ = twoLayers ? s1 + s2 : s1;
     fillGivenThicknessTable(insulated, bare, in);
@@ -149,14 +150,16 @@ bool CVarmeTapModul::calculateSearch(const thermal::Inputs& in)
         result = thermal::ThicknessForSurfaceTemperature(in, givenSurfaceTemp, standardThicknesses());
     } else {
         if (criterion == 3) {
-            const float D = thermal::EquivalentDiameter(objectKind, pipeOuterDiameter, diameter, height, width);
-            givenHeatLoss = thermal::ClassHeatLoss(givenClass, objectKind, D, mediumTemp, ambientTemp, supports,
-                                                   surroundings);
+            const float D = thermal::EquivalentDiameter(in.objectKind, pipeOuterDiameter, diameter, height, width);
+            givenHeatLoss = thermal::ClassHeatLoss(givenClass, in.objectKind, D, mediumTemp, ambientTemp, supports,
+                                                   in.surface.surroundings);
         }
         result = thermal::ThicknessForHeatLoss(in, givenHeatLoss, standardThicknesses());
     }
-    if (!result.ok)
+    if (!result.ok) {
+        ShowKernelMessages({}, result.failure);
         return false;
+    }
     // The allowed heat loss of a class was lowered for the supports; the
     // supports are put back on what the insulation lets through.
     heatFlowForTotal = result.needed.heatFlow;
@@ -169,9 +172,9 @@ bool CVarmeTapModul::calculateSearch(const thermal::Inputs& in)
 
 bool CVarmeTapModul::calculateClassRequirement(const thermal::Inputs& in)
 {
-    const float D = thermal::EquivalentDiameter(objectKind, pipeOuterDiameter, diameter, height, width);
+    const float D = thermal::EquivalentDiameter(in.objectKind, pipeOuterDiameter, diameter, height, width);
     const thermal::ClassRequirement requirement =
-        thermal::RequiredClassHeatLoss(objectKind, D, mediumTemp, ambientTemp, operatingHours, spillFactor);
+        thermal::RequiredClassHeatLoss(in.objectKind, D, mediumTemp, ambientTemp, operatingHours, spillFactor);
     computedClass = requirement.insulationClass;
     if (computedClass == 0) {
         drawnThickness_ = 0;
@@ -180,8 +183,10 @@ bool CVarmeTapModul::calculateClassRequirement(const thermal::Inputs& in)
     }
     givenHeatLoss = requirement.allowedHeatLoss;
     const thermal::ThicknessResult result = thermal::ThicknessForHeatLoss(in, givenHeatLoss, standardThicknesses());
-    if (!result.ok)
+    if (!result.ok) {
+        ShowKernelMessages({}, result.failure);
         return false;
+    }
     drawnThickness_ = result.thickness;
     fillSearchTable(result, result.needed.heatFlow);
     return true;
@@ -189,16 +194,17 @@ bool CVarmeTapModul::calculateClassRequirement(const thermal::Inputs& in)
 
 void CVarmeTapModul::showResults()
 {
-    const bool drawn = objectKind == thermal::kind::pipe || objectKind == thermal::kind::circularDuct
-        || objectKind == thermal::kind::ductOutside;
+    const ObjectKind kind = ObjectKind(objectKind);
+    const bool drawn =
+        kind == ObjectKind::Pipe || kind == ObjectKind::CircularDuct || kind == ObjectKind::RectangularDuctOutside;
     if (drawn) {
         const float s = drawnThickness_;
-        if (objectKind == thermal::kind::ductOutside)
+        if (kind == ObjectKind::RectangularDuctOutside)
             drawing.SetDimensions(CInsulationSpace::rectangularDuct, 0.0f, width / 1000.0f + 2.0f * s,
                                   height / 1000.0f + 2.0f * s);
         else
             drawing.SetDimensions(objectKind,
-                                  (objectKind == thermal::kind::pipe ? pipeOuterDiameter : diameter) / 1000.0f
+                                  (kind == ObjectKind::Pipe ? pipeOuterDiameter : diameter) / 1000.0f
                                       + 2.0f * s,
                                   0.0f, 0.0f);
     }

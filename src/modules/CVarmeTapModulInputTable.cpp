@@ -49,14 +49,15 @@ void CVarmeTapModul::fillInputTable()
     TableRows rows(1);
     rows.Add(62359, {LoadString(kindTexts[objectKind])});
 
-    switch (objectKind) {
-    case thermal::kind::pipe:
-    case thermal::kind::circularDuct:
-        rows.Add(62364, {FormatValue(millimetreFormat, objectKind == thermal::kind::pipe ? pipeOuterDiameter : diameter)});
+    const ObjectKind kind = ObjectKind(objectKind);
+    switch (kind) {
+    case ObjectKind::Pipe:
+    case ObjectKind::CircularDuct:
+        rows.Add(62364, {FormatValue(millimetreFormat, kind == ObjectKind::Pipe ? pipeOuterDiameter : diameter)});
         rows.Add(62370, {FormatValue(metreFormat, length)});
         break;
-    case thermal::kind::ductOutside:
-    case thermal::kind::ductInside:
+    case ObjectKind::RectangularDuctOutside:
+    case ObjectKind::RectangularDuctInside:
         rows.Add(62366, {FormatValue(millimetreFormat, height)});
         rows.Add(62368, {FormatValue(millimetreFormat, width)});
         rows.Add(62370, {FormatValue(metreFormat, length)});
@@ -67,7 +68,7 @@ void CVarmeTapModul::fillInputTable()
             rows.Add(34, {FormatValue(millimetreFormat, height)});
         break;
     }
-    if (objectKind == thermal::kind::pipe) {
+    if (kind == ObjectKind::Pipe) {
         rows.Add(68, {pipe_.Material() ? pipe_.Material()->name : std::string()});
         rows.Add(69, {Sprintf(LoadString(dimensionFormat), double(pipeOuterDiameter), double(pipeWall))});
     }
@@ -136,7 +137,7 @@ void CVarmeTapModul::fillInputTable()
         rows.Add(62413, {FormatValue(priceFormat, energyPrice)});
         rows.Add(62676, {FormatValue(co2Format, co2Factor)});
     }
-    if (thermal::IsDuct(objectKind))
+    if (IsDuct(kind))
         rows.Add(61221, {FormatValue(flowFormats[flowUnit], flow)});
     rows.Add(19, {LoadString(supports ? 20 : 21)});
     if (criterion == 4)

@@ -57,7 +57,7 @@ constexpr int areaFormat = 62467;         // "%.2f m²"
 
 bool CVarmeTapModul::isSurface() const
 {
-    return thermal::IsPlane(objectKind);
+    return thermal::IsPlane(ObjectKind(objectKind));
 }
 
 float CVarmeTapModul::extent() const
@@ -83,7 +83,7 @@ void CVarmeTapModul::fillGivenThicknessTable(const thermal::HeatFlow& insulated,
     rows.Add(heatLossRow, {FormatValue(flowFormat, q)});
     rows.Add(outerCoefficientRow, {FormatValue(coefficientFormat, insulated.outerCoefficient)});
     rows.Add(totalHeatLossRow, {FormatValue(wattFormat, total)});
-    if (objectKind == thermal::kind::pipe && fittingsUsed && !fittings.empty()) {
+    if (in.objectKind == ObjectKind::Pipe && fittingsUsed && !fittings.empty()) {
         // Each fitting counts as so many metres of bare pipe.
         float fittingLength = 0;
         for (const auto& fitting : fittings)
@@ -92,7 +92,7 @@ void CVarmeTapModul::fillGivenThicknessTable(const thermal::HeatFlow& insulated,
         rows.Add(fittingsHeatLossRow, {FormatValue(wattFormat, fittingLoss)});
         rows.Add(totalWithFittingsRow, {FormatValue(wattFormat, total + fittingLoss)});
     }
-    if (thermal::IsDuct(objectKind))
+    if (IsDuct(in.objectKind))
         rows.Add(innerCoefficientRow, {FormatValue(coefficientFormat, insulated.innerCoefficient)});
     if (energyCalc) {
         rows.Add(energyRow, {FormatValue(energyFormat, energy)});
@@ -109,9 +109,9 @@ void CVarmeTapModul::fillGivenThicknessTable(const thermal::HeatFlow& insulated,
         const float s1 = layer1.Thickness() / 1000.0f;
         const float s2 = twoLayers ? layer2.Thickness() / 1000.0f : 0.0f;
         const auto outerFace = [&](float grownBy, float shrunkBy) {
-            if (thermal::IsRound(objectKind))
+            if (thermal::IsRound(in.objectKind))
                 return CylinderSurface(in.diameter + 2.0f * grownBy, length);
-            if (objectKind == thermal::kind::ductInside)
+            if (in.objectKind == ObjectKind::RectangularDuctInside)
                 return RectangleSurface(in.height - 2.0f * shrunkBy, in.width - 2.0f * shrunkBy, length);
             return RectangleSurface(in.height + 2.0f * grownBy, in.width + 2.0f * grownBy, length);
         };
@@ -126,7 +126,7 @@ void CVarmeTapModul::fillGivenThicknessTable(const thermal::HeatFlow& insulated,
     if (energyCalc)
         rows.Add(co2SavedRow, {FormatValue(massFormat, (bareEnergy - energy) * co2Factor / 1000.0f)});
     rows.Add(uValueRow, {FormatValue(uFormat, q / (mediumTemp - ambientTemp))});
-    const float D = thermal::EquivalentDiameter(objectKind, pipeOuterDiameter, diameter, height, width);
+    const float D = thermal::EquivalentDiameter(in.objectKind, pipeOuterDiameter, diameter, height, width);
     rows.Add(requirementRow, {thermal::RequirementUValueText(D)});
     rows.Fill(resultTable, {tableCaption, resultCaption});
 }
@@ -136,8 +136,8 @@ void CVarmeTapModul::fillSearchTable(const thermal::ThicknessResult& result, flo
     const int flowFormat = isSurface() ? perSquareMetreFormat : perMetreFormat;
     const int uFormat = isSurface() ? uPerSquareMetreFormat : uPerMetreFormat;
     const float dT = mediumTemp - ambientTemp;
-    const bool duct = thermal::IsDuct(objectKind);
-    const float D = thermal::EquivalentDiameter(objectKind, pipeOuterDiameter, diameter, height, width);
+    const bool duct = IsDuct(ObjectKind(objectKind));
+    const float D = thermal::EquivalentDiameter(ObjectKind(objectKind), pipeOuterDiameter, diameter, height, width);
     const thermal::HeatFlow& needed = result.needed;
     const thermal::HeatFlow& standard = result.standard;
 
@@ -204,10 +204,10 @@ void CVarmeTapModul::fillBareTable(const thermal::HeatFlow& bare)
         rows.Add(energyRow, {FormatValue(energyFormat, energy)});
         rows.Add(energyCostRow, {FormatValue(costFormat, energy * energyPrice / 100.0f)});
     }
-    if (thermal::IsDuct(objectKind))
+    if (IsDuct(ObjectKind(objectKind)))
         rows.Add(innerCoefficientRow, {FormatValue(coefficientFormat, bare.innerCoefficient)});
     rows.Add(uValueRow, {FormatValue(uFormat, bare.heatFlow / (mediumTemp - ambientTemp))});
-    const float D = thermal::EquivalentDiameter(objectKind, pipeOuterDiameter, diameter, height, width);
+    const float D = thermal::EquivalentDiameter(ObjectKind(objectKind), pipeOuterDiameter, diameter, height, width);
     rows.Add(requirementRow, {thermal::RequirementUValueText(D)});
     rows.Fill(resultTable, {tableCaption, resultCaption});
 }

@@ -46,12 +46,12 @@ float HeatLossInput::InsideThickness() const
 
 float HeatLossInput::FreeFlowArea() const
 {
-    return thermal::FlowArea(objectKind, diameter, height, width, InsideThickness());
+    return thermal::FlowArea(ObjectKind(objectKind), diameter, height, width, InsideThickness());
 }
 
 float HeatLossInput::VolumeFlow() const
 {
-    return thermal::VolumeFlow(flowUnit, flow, FreeFlowArea());
+    return thermal::VolumeFlow(FlowUnit(flowUnit), flow, FreeFlowArea());
 }
 
 bool CheckHeatLossInput(const HeatLossInput& in, bool hasOuterCladding, InputCheck& check)

@@ -15,8 +15,8 @@ LayerGeometry OneLayerGeometry(const Inputs& in, float s)
     const float h = in.height;
     const float b = in.width;
     switch (in.objectKind) {
-    case kind::pipe:
-    case kind::circularDuct: {
+    case ObjectKind::Pipe:
+    case ObjectKind::CircularDuct: {
         const float di = in.diameter;
         const float dout = di + 2.0f * s;
         g.outerPerimeter = pi * dout;
@@ -25,13 +25,13 @@ LayerGeometry OneLayerGeometry(const Inputs& in, float s)
         g.convectionSize = dout;
         break;
     }
-    case kind::ductOutside:
+    case ObjectKind::RectangularDuctOutside:
         g.outerPerimeter = 2.0f * (h + 2.0f * s) + 2.0f * (b + 2.0f * s);
         g.innerPerimeter = 2.0f * h + 2.0f * b;
         g.factor = s / g.outerPerimeter;
         g.convectionSize = std::max(h + 2.0f * s, b + 2.0f * s);
         break;
-    case kind::ductInside:
+    case ObjectKind::RectangularDuctInside:
         g.outerPerimeter = 2.0f * h + 2.0f * b;
         g.innerPerimeter = 2.0f * (h - 2.0f * s) + 2.0f * (b - 2.0f * s);
         g.factor = s / g.outerPerimeter;
@@ -51,8 +51,8 @@ TwoLayerGeometry TwoLayerGeometryOf(const Inputs& in, float s1, float s2)
     const float h = in.height;
     const float b = in.width;
     switch (in.objectKind) {
-    case kind::pipe:
-    case kind::circularDuct:
+    case ObjectKind::Pipe:
+    case ObjectKind::CircularDuct:
         g.innerDiameter = in.diameter;
         g.interfaceDiameter = g.innerDiameter + 2.0f * s1;
         g.outerDiameter = g.interfaceDiameter + 2.0f * s2;
@@ -62,7 +62,7 @@ TwoLayerGeometry TwoLayerGeometryOf(const Inputs& in, float s1, float s2)
         g.factor2 = std::log(g.outerDiameter / g.interfaceDiameter) / twoPi;
         g.convectionSize = g.outerDiameter;
         break;
-    case kind::ductOutside: {
+    case ObjectKind::RectangularDuctOutside: {
         const float grow = 2.0f * (s1 + s2);
         g.outerPerimeter = 2.0f * (h + grow) + 2.0f * (b + grow);
         g.interfacePerimeter = 2.0f * (h + 2.0f * s1) + 2.0f * (b + 2.0f * s1);
@@ -71,7 +71,7 @@ TwoLayerGeometry TwoLayerGeometryOf(const Inputs& in, float s1, float s2)
         g.convectionSize = std::max(h + grow, b + grow);
         break;
     }
-    case kind::ductInside: {
+    case ObjectKind::RectangularDuctInside: {
         const float shrink = 2.0f * (s1 + s2);
         g.outerPerimeter = 2.0f * h + 2.0f * b;
         g.interfacePerimeter = 2.0f * (h - 2.0f * s2) + 2.0f * (b - 2.0f * s2);
@@ -91,12 +91,12 @@ TwoLayerGeometry TwoLayerGeometryOf(const Inputs& in, float s1, float s2)
 float FreeArea(const Inputs& in, float s)
 {
     switch (in.objectKind) {
-    case kind::pipe:
-    case kind::circularDuct:
+    case ObjectKind::Pipe:
+    case ObjectKind::CircularDuct:
         return in.diameter * in.diameter * pi / 4.0f;
-    case kind::ductOutside:
+    case ObjectKind::RectangularDuctOutside:
         return in.height * in.width;
-    case kind::ductInside:
+    case ObjectKind::RectangularDuctInside:
         return (2.0f * s - in.height) * (2.0f * s - in.width);
     default:
         return 0.0f;
@@ -108,7 +108,7 @@ float InsulatedDuctCoefficient(const Inputs& in, float freeAreaThickness, float 
     if (!IsDuct(in.objectKind))
         return 0.0f;
     const float area = FreeArea(in, freeAreaThickness);
-    const float dh = in.objectKind == kind::circularDuct ? in.diameter : 4.0f * area / innerPerimeter;
+    const float dh = in.objectKind == ObjectKind::CircularDuct ? in.diameter : 4.0f * area / innerPerimeter;
     return DuctInnerCoefficient(in.mediumTemp, in.flow, area, dh);
 }
 
@@ -136,7 +136,7 @@ OneLayer SetUpOneLayer(const Inputs& in, float s)
     OneLayer layer;
     layer.geometry = OneLayerGeometry(in, s);
     layer.meanConductivity = ConductivityAt(in.layer1.conductivity, (in.mediumTemp + in.ambientTemp) / 2.0f);
-    if (in.objectKind == kind::pipe)
+    if (in.objectKind == ObjectKind::Pipe)
         layer.wallResistance = in.wall.thickness / WallConductivityAt(in.wall, in.mediumTemp);
     layer.innerCoefficient = InsulatedDuctCoefficient(in, s, layer.geometry.innerPerimeter);
     return layer;
@@ -146,7 +146,7 @@ float InnerFaceTemperature(const Inputs& in, const OneLayer& layer, float ts, fl
 {
     const float tm = in.mediumTemp;
     const LayerGeometry& g = layer.geometry;
-    if (in.objectKind == kind::pipe) {
+    if (in.objectKind == ObjectKind::Pipe) {
         const float f = layer.wallResistance / (g.thickness / layer.meanConductivity + layer.wallResistance);
         return tm - (tm - ts) * f;
     }
@@ -155,7 +155,7 @@ float InnerFaceTemperature(const Inputs& in, const OneLayer& layer, float ts, fl
     const float lambda = layer.meanConductivity;
     const float hi = layer.innerCoefficient;
     float ri, rl, ro;
-    if (in.objectKind == kind::circularDuct) {
+    if (in.objectKind == ObjectKind::CircularDuct) {
         ri = 1.0f / (hi * g.innerPerimeter);
         rl = std::log((in.diameter + 2.0f * g.thickness) / in.diameter) / (lambda * twoPi);
         ro = 1.0f / (ho * g.outerPerimeter);

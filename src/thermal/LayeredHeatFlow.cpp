@@ -2,7 +2,6 @@
 
 #include "Conductivity.h"
 #include "LayerModel.h"
-#include "Messages.h"
 #include "SurfaceBalance.h"
 #include "SurfaceTransfer.h"
 
@@ -35,10 +34,11 @@ HeatFlow BarePipe(const Inputs& in)
     // Convection sees the medium's difference, radiation the surface estimate.
     const float dT = std::fabs(tm - ta);
     for (int round = 0; round < 10; ++round) {
-        if (sf.surroundings == 2)
+        if (sf.surroundings == Surroundings::GivenCoefficient)
             ho = sf.givenCoefficient;
         else
-            ho = ConvectionCoefficient(sf.surroundings == 0, sf.orientation == 1, dT, de, false, 1.0f, sf.windSpeed)
+            ho = ConvectionCoefficient(sf.surroundings == Surroundings::Indoors, sf.orientation == 1, dT, de, false,
+                                       1.0f, sf.windSpeed)
                 + RadiationCoefficient(sf.bareEmissivity, t, ta);
         t = behindWall(t, ho);
     }
@@ -81,14 +81,14 @@ HeatFlow SolveOneLayer(const Inputs& in, float s, bool stopNearMedium)
 
 HeatFlow BareSurface(const Inputs& in)
 {
-    if (in.objectKind == kind::pipe)
+    if (in.objectKind == ObjectKind::Pipe)
         return BarePipe(in);
 
     const float tm = in.mediumTemp;
     const float ta = in.ambientTemp;
     const Surface& sf = in.surface;
     const bool plane = IsPlane(in.objectKind);
-    const float size = in.objectKind == kind::circularDuct ? in.diameter : std::max(in.height, in.width);
+    const float size = in.objectKind == ObjectKind::CircularDuct ? in.diameter : std::max(in.height, in.width);
 
     HeatFlow r;
     r.outerCoefficient = OuterCoefficient(sf.surroundings, sf.orientation, tm, ta, size, plane, in.height,
@@ -101,18 +101,19 @@ HeatFlow BareSurface(const Inputs& in)
     r.innerCoefficient = DuctInnerCoefficient(tm, in.flow, FreeArea(in, 0.0f), size);
     const float u = r.outerCoefficient / r.innerCoefficient;
     r.surfaceTemp = (tm + u * ta) / (1.0f + u);
-    const float perimeter = in.objectKind == kind::circularDuct ? pi * in.diameter : 2.0f * (in.height + in.width);
+    const float perimeter =
+        in.objectKind == ObjectKind::CircularDuct ? pi * in.diameter : 2.0f * (in.height + in.width);
     r.heatFlow = r.outerCoefficient * perimeter * (r.surfaceTemp - ta);
     return r;
 }
 
 float SupportsFactor(const Inputs& in)
 {
-    const bool supported = in.objectKind == kind::pipe || in.objectKind == kind::circularDuct
-        || in.objectKind == kind::ductOutside;
+    const bool supported = in.objectKind == ObjectKind::Pipe || in.objectKind == ObjectKind::CircularDuct
+        || in.objectKind == ObjectKind::RectangularDuctOutside;
     if (!in.supports || !supported)
         return 1.0f;
-    return in.surface.surroundings == 1 ? 1.25f : 1.15f;
+    return in.surface.surroundings == Surroundings::Outdoors ? 1.25f : 1.15f;
 }
 
 HeatFlow OneLayerHeatFlow(const Inputs& in, float s)
@@ -130,7 +131,7 @@ HeatFlow StandardThicknessHeatFlow(const Inputs& in, float thicknessMm)
 HeatFlow TwoLayerHeatFlow(const Inputs& in, float s1, float s2)
 {
     const TwoLayerGeometry g = TwoLayerGeometryOf(in, s1, s2);
-    const int objectKind = in.objectKind;
+    const ObjectKind objectKind = in.objectKind;
     const bool round = IsRound(objectKind);
     const Conductivity& k1 = in.layer1.conductivity;
     const Conductivity& k2 = in.layer2.conductivity;
@@ -139,7 +140,7 @@ HeatFlow TwoLayerHeatFlow(const Inputs& in, float s1, float s2)
 
     float lambda1 = ConductivityAt(k1, (tm + ta) / 2.0f);
     float lambda2 = ConductivityAt(k2, (tm + ta) / 2.0f);
-    const float rw = objectKind == kind::pipe ? in.wall.thickness / WallConductivityAt(in.wall, tm) : 0.0f;
+    const float rw = objectKind == ObjectKind::Pipe ? in.wall.thickness / WallConductivityAt(in.wall, tm) : 0.0f;
     const float u = 1.0f / (s1 / lambda1 + s2 / lambda2 + rw);
     const float ts0 = (u * tm + 10.0f * ta) / (u + 10.0f);
 
@@ -171,7 +172,7 @@ HeatFlow TwoLayerHeatFlow(const Inputs& in, float s1, float s2)
                                          : lambda2 / s2;
         ho = SurfaceCoefficient(in, g.convectionSize, ts);
 
-        if (objectKind == kind::pipe) {
+        if (objectKind == ObjectKind::Pipe) {
             const float f = rw / (s2 / lambda2 + s1 / lambda1 + rw);
             tin = tm - (tm - ts) * f;
         } else if (IsDuct(objectKind)) {
@@ -214,7 +215,7 @@ HeatFlow TwoLayerHeatFlow(const Inputs& in, float s1, float s2)
     r.interfaceTemp = tint;
     r.rounds = outcome.rounds;
     if (in.layer2.catalogue && r.interfaceTemp > in.layer2.maxTemperature)
-        ShowMessage(interfaceAboveMaximum);
+        r.notices.Raise(interfaceAboveMaximum);
     return r;
 }
 

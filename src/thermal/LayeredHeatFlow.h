@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Inputs.h"
+#include "Messages.h"
 
 // Steady heat flow from the medium through one or two insulation layers (and
 // a pipe's wall) to the surroundings, and the same for the bare object. The
@@ -16,6 +17,7 @@ struct HeatFlow {
     float innerCoefficient = 0; // hi of the duct air, ducts only
     float interfaceTemp = 0;    // Tint between the layers, two layers only
     int rounds = 0;             // iteration rounds used
+    Notices notices;            // raised on the way; the result stands
 };
 
 // The uninsulated object with the bare emissivity.
@@ -29,9 +31,9 @@ HeatFlow OneLayerHeatFlow(const Inputs& in, float s);
 // at a surface as warm as the medium.
 HeatFlow StandardThicknessHeatFlow(const Inputs& in, float thicknessMm);
 
-// Layer 1 (s1, inner) and layer 2 (s2, outer). Shows notice 62587 when
-// layer 2 is a maker's product and the temperature between the layers is
-// above its maximum; the result stands.
+// Layer 1 (s1, inner) and layer 2 (s2, outer). Raises interfaceAboveMaximum
+// when layer 2 is a maker's product and the temperature between the layers
+// is above its maximum.
 HeatFlow TwoLayerHeatFlow(const Inputs& in, float s1, float s2);
 
 // What uninsulated supports add to the heat flow of pipes and ducts

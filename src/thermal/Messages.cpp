@@ -1,9 +1,5 @@
 #include "Messages.h"
 
-#include "platform/Services.h"
-
-#include <string>
-
 namespace thermal {
 
 std::string_view MessageText(int id)
@@ -18,11 +14,6 @@ std::string_view MessageText(int id)
     default:
         return {};
     }
-}
-
-void ShowMessage(int id)
-{
-    platform::prompter().Tell(std::string(MessageText(id)));
 }
 
 } // namespace thermal

@@ -35,15 +35,15 @@ float AllowedFlow(float u, float mediumTemp, float ambientTemp)
 
 } // namespace
 
-float EquivalentDiameter(int objectKind, float pipeOuterDiameter, float ductDiameter, float height, float width)
+float EquivalentDiameter(ObjectKind objectKind, float pipeOuterDiameter, float ductDiameter, float height, float width)
 {
     switch (objectKind) {
-    case kind::pipe:
+    case ObjectKind::Pipe:
         return pipeOuterDiameter / 1000.0f;
-    case kind::circularDuct:
+    case ObjectKind::CircularDuct:
         return ductDiameter / 1000.0f;
-    case kind::ductOutside:
-    case kind::ductInside:
+    case ObjectKind::RectangularDuctOutside:
+    case ObjectKind::RectangularDuctInside:
         return 2.0f * (height + width) / 3.1415f / 1000.0f;
     default:
         return -1.0f;
@@ -68,27 +68,27 @@ std::string RequirementUValueText(float D)
     return text;
 }
 
-float ClassHeatLoss(int classIndex, int objectKind, float D, float mediumTemp, float ambientTemp, bool supports,
-                    int surroundings)
+float ClassHeatLoss(int classIndex, ObjectKind objectKind, float D, float mediumTemp, float ambientTemp, bool supports,
+                    Surroundings surroundings)
 {
     // A class index from outside 0 … 6 (a damaged document) takes the nearest class.
     const int index = std::clamp(classIndex, 0, 6);
     float u;
-    if (objectKind == kind::pipe)
+    if (objectKind == ObjectKind::Pipe)
         u = pipeClasses[index].slope * D + pipeClasses[index].offset;
     else if (IsDuct(objectKind))
         u = ductClasses[index].slope * D + ductClasses[index].offset;
     else
         u = surfaceClasses[index];
     float q = AllowedFlow(u, mediumTemp, ambientTemp);
-    const bool supported = objectKind == kind::pipe || objectKind == kind::circularDuct
-        || objectKind == kind::ductOutside;
+    const bool supported = objectKind == ObjectKind::Pipe || objectKind == ObjectKind::CircularDuct
+        || objectKind == ObjectKind::RectangularDuctOutside;
     if (supports && supported)
-        q *= surroundings == 1 ? 0.8f : 0.866f;
+        q *= surroundings == Surroundings::Outdoors ? 0.8f : 0.866f;
     return q;
 }
 
-ClassRequirement RequiredClassHeatLoss(int objectKind, float D, float mediumTemp, float ambientTemp,
+ClassRequirement RequiredClassHeatLoss(ObjectKind objectKind, float D, float mediumTemp, float ambientTemp,
                                        float operatingHours, float spillFactor)
 {
     const float degreeHours = std::fabs(mediumTemp - ambientTemp) * operatingHours * spillFactor;

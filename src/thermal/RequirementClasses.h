@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Choices.h"
+
 #include <string>
 
 // The insulation requirements the program knows: the U-value that class 6
@@ -11,7 +13,7 @@ namespace thermal {
 // The object's diameter for the requirement rules, m, from dimensions in
 // mm: the pipe's outer diameter, the duct's diameter, a rectangular duct's
 // perimeter over π (π = 3.1415 here); −1 for surfaces and tanks.
-float EquivalentDiameter(int objectKind, float pipeOuterDiameter, float ductDiameter, float height, float width);
+float EquivalentDiameter(ObjectKind objectKind, float pipeOuterDiameter, float ductDiameter, float height, float width);
 
 // The U-value class 6 allows: W/(m·K) for D > 0, W/(m²·K) for D ≤ 0.
 float RequirementUValue(float D);
@@ -20,10 +22,10 @@ std::string RequirementUValueText(float D);
 
 // The heat loss allowed for class index 0 … 6 (class 1 … 7) with
 // ΔT = |Tm − Ta|, negative for a cold medium. Uninsulated supports of pipes
-// and ducts insulated outside lower it to 0.8 (outdoors, surroundings 1) or
-// 0.866 of the value, so that the found heat loss times 1.25 or 1.15 meets it.
-float ClassHeatLoss(int classIndex, int objectKind, float D, float mediumTemp, float ambientTemp, bool supports,
-                    int surroundings);
+// and ducts insulated outside lower it to 0.8 (outdoors) or 0.866 of the
+// value, so that the found heat loss times 1.25 or 1.15 meets it.
+float ClassHeatLoss(int classIndex, ObjectKind objectKind, float D, float mediumTemp, float ambientTemp, bool supports,
+                    Surroundings surroundings);
 
 struct ClassRequirement {
     int insulationClass = 0;   // 0: no insulation needed, else 1 … 6
@@ -32,7 +34,7 @@ struct ClassRequirement {
 
 // The class the degree-hours ΔT · hours · spill factor call for, and the heat
 // loss that class allows.
-ClassRequirement RequiredClassHeatLoss(int objectKind, float D, float mediumTemp, float ambientTemp,
+ClassRequirement RequiredClassHeatLoss(ObjectKind objectKind, float D, float mediumTemp, float ambientTemp,
                                        float operatingHours, float spillFactor);
 
 } // namespace thermal

@@ -34,12 +34,13 @@ float RadiationCoefficient(float emissivity, float ts, float ta)
     return emissivity * 5.67f * (xs * xs * xs * xs - xa * xa * xa * xa) / (ts - ta);
 }
 
-float OuterCoefficient(int surroundings, int orientation, float ts, float ta, float D, bool plane, float H, float v,
-                       float emissivity, float givenCoefficient)
+float OuterCoefficient(Surroundings surroundings, int orientation, float ts, float ta, float D, bool plane, float H,
+                       float v, float emissivity, float givenCoefficient)
 {
-    if (surroundings == 2)
+    if (surroundings == Surroundings::GivenCoefficient)
         return givenCoefficient;
-    const float hcv = ConvectionCoefficient(surroundings == 0, orientation == 1, std::fabs(ts - ta), D, plane, H, v);
+    const bool natural = surroundings == Surroundings::Indoors;
+    const float hcv = ConvectionCoefficient(natural, orientation == 1, std::fabs(ts - ta), D, plane, H, v);
     return hcv + RadiationCoefficient(emissivity, ts, ta);
 }
 
@@ -53,29 +54,28 @@ float DuctInnerCoefficient(float tm, float volumeFlow, float area, float hydraul
     return hi < 2.5f ? 2.5f : hi;
 }
 
-float VolumeFlow(int unit, float value, float area)
+float VolumeFlow(FlowUnit unit, float value, float area)
 {
     switch (unit) {
-    case 0:
+    case FlowUnit::CubicMetresPerHour:
         return value / 3600.0f;
-    case 1:
+    case FlowUnit::LitresPerSecond:
         return value / 1000.0f;
-    case 2:
+    case FlowUnit::MetresPerSecond:
         return value * area;
-    default:
-        return 0.0f;
     }
+    return 0.0f;
 }
 
-float FlowArea(int objectKind, float diameter, float height, float width, float innerThickness)
+float FlowArea(ObjectKind objectKind, float diameter, float height, float width, float innerThickness)
 {
     switch (objectKind) {
-    case kind::pipe:
-    case kind::circularDuct:
+    case ObjectKind::Pipe:
+    case ObjectKind::CircularDuct:
         return (diameter / 1000.0f) * (diameter / 1000.0f) * pi / 4.0f;
-    case kind::ductOutside:
+    case ObjectKind::RectangularDuctOutside:
         return height / 1000.0f * (width / 1000.0f);
-    case kind::ductInside:
+    case ObjectKind::RectangularDuctInside:
         return ((2.0f * innerThickness - height) / 1000.0f) * ((2.0f * innerThickness - width) / 1000.0f);
     default:
         return 0.0f;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Choices.h"
+
 // Heat transfer at the surfaces of an insulated or bare object: free or
 // forced convection of air after the simplified correlations for air,
 // long-wave radiation, and the coefficient of air flowing inside a duct.
@@ -21,22 +23,23 @@ float ConvectionCoefficient(bool natural, bool vertical, float dT, float D, bool
 float RadiationCoefficient(float emissivity, float ts, float ta);
 
 // Outer coefficient ho at surface temperature ts: convection plus radiation
-// for surroundings 0 (indoors) and 1 (outdoors); the given coefficient,
-// without radiation, for surroundings 2. orientation 1 is vertical.
-float OuterCoefficient(int surroundings, int orientation, float ts, float ta, float D, bool plane, float H, float v,
-                       float emissivity, float givenCoefficient);
+// indoors and outdoors; the given coefficient, without radiation, when it is
+// given. orientation 1 is vertical.
+float OuterCoefficient(Surroundings surroundings, int orientation, float ts, float ta, float D, bool plane, float H,
+                       float v, float emissivity, float givenCoefficient);
 
 // Coefficient of air at tm (°C) flowing through a duct, W/(m²·K); never below
 // 2.5, which is also what still air gives.
 float DuctInnerCoefficient(float tm, float volumeFlow, float area, float hydraulicDiameter);
 
-// Volume flow, m³/s, from the flow as entered: unit 0 m³/h, 1 l/s, 2 m/s
-// through the free area (m²). Any other unit gives 0.
-float VolumeFlow(int unit, float value, float area);
+// Volume flow, m³/s, from the flow as entered; a velocity passes the free
+// area (m²). A unit outside the enumeration gives 0.
+float VolumeFlow(FlowUnit unit, float value, float area);
 
 // Free cross-section of the air, m², from dimensions in mm: the pipe or
-// duct diameter for kinds 0 and 1, height × width for kind 2, the opening
-// left inside insulation innerThickness thick for kind 3; 0 for surfaces.
-float FlowArea(int objectKind, float diameter, float height, float width, float innerThickness);
+// duct diameter for round objects, height × width for a rectangular duct
+// insulated outside, the opening left inside insulation innerThickness thick
+// for one insulated inside; 0 for surfaces and tanks.
+float FlowArea(ObjectKind objectKind, float diameter, float height, float width, float innerThickness);
 
 } // namespace thermal

@@ -27,7 +27,7 @@ float HeatFlowSide(const Inputs& in)
 // the test.
 bool ClosesDuct(const Inputs& in, float s)
 {
-    return in.objectKind == kind::ductInside && !(2.0f * s <= in.height && 2.0f * s <= in.width);
+    return in.objectKind == ObjectKind::RectangularDuctInside && !(2.0f * s <= in.height && 2.0f * s <= in.width);
 }
 
 // The failure a secant step to s runs into, 0 when it may be taken.
@@ -62,7 +62,6 @@ bool StartUsable(float s)
 
 ThicknessResult Fail(ThicknessResult result, int failure)
 {
-    ShowMessage(failure);
     result.ok = false;
     result.failure = failure;
     return result;

@@ -18,7 +18,9 @@ using StandardThicknessLookup = std::function<float(float thickness)>;
 
 struct ThicknessResult {
     bool ok = false;
-    int failure = 0; // 62513 or 62540 when !ok; the message has been shown
+    // thicknessTooLarge or insulationFillsDuct when !ok, 0 otherwise; the
+    // caller shows the message.
+    int failure = 0;
     // The bare object already meets the target: thickness 0 and the bare values.
     bool bareSuffices = false;
     float thickness = 0; // needed thickness s, m
@@ -33,8 +35,8 @@ struct ThicknessResult {
 };
 
 // The thickness at which the surface settles at surfaceTemp (°C), for layer 1.
-// Fails with 62513 when it passes 2 m and with 62540 when inside insulation
-// would close the duct.
+// Fails with thicknessTooLarge when it passes 2 m and with insulationFillsDuct
+// when inside insulation would close the duct.
 ThicknessResult ThicknessForSurfaceTemperature(const Inputs& in, float surfaceTemp,
                                                const StandardThicknessLookup& nextStandard = {});
 

@@ -162,6 +162,16 @@ TEST(StringTable, FormatsNumberedTexts)
     EXPECT_EQ(out, "52.2 mm"); // the float rounds as a double: 52.25 → "52.2" by round-half-even
     FormatValue(out, 62487, 45.0f);
     EXPECT_EQ(out, "45.0 %");
+
+    // Negative zeros, stored or rounded, never reach a page.
+    FormatValue(out, 62457, -0.0f);
+    EXPECT_EQ(out, "0.0 mm");
+    FormatValue(out, 62457, -0.04f);
+    EXPECT_EQ(out, "0.0 mm");
+    FormatValue(out, 62457, -0.06f);
+    EXPECT_EQ(out, "-0.1 mm");
+    EXPECT_EQ(WithoutNegativeZero("-0,00 / -0 / -10 / -0.01 / -0.000"), "0,00 / 0 / -10 / -0.01 / 0.000");
+    EXPECT_EQ(WithoutNegativeZero("-0"), "0");
 }
 
 TEST(ModuleHelpers, SurfacesInSinglePrecision)

@@ -5,15 +5,20 @@
 
 using namespace thermal;
 
+namespace {
+constexpr Surroundings indoors = Surroundings::Indoors;
+constexpr Surroundings outdoors = Surroundings::Outdoors;
+} // namespace
+
 TEST(RequirementClasses, EquivalentDiameterOfEachObject)
 {
-    EXPECT_FLOAT_EQ(EquivalentDiameter(kind::pipe, 60.3f, 315, 400, 300), 0.0603f);
-    EXPECT_FLOAT_EQ(EquivalentDiameter(kind::circularDuct, 60.3f, 315, 400, 300), 0.315f);
+    EXPECT_FLOAT_EQ(EquivalentDiameter(ObjectKind::Pipe, 60.3f, 315, 400, 300), 0.0603f);
+    EXPECT_FLOAT_EQ(EquivalentDiameter(ObjectKind::CircularDuct, 60.3f, 315, 400, 300), 0.315f);
     // The perimeter over π with π = 3.1415: 2·(400 + 300)/3.1415/1000 = 0.445647
-    EXPECT_NEAR(EquivalentDiameter(kind::ductOutside, 60.3f, 315, 400, 300), 0.445647, 1e-6);
-    EXPECT_NEAR(EquivalentDiameter(kind::ductInside, 60.3f, 315, 400, 300), 0.445647, 1e-6);
-    for (int objectKind : {kind::surfaceOutside, kind::surfaceInside, kind::tank})
-        EXPECT_EQ(EquivalentDiameter(objectKind, 60.3f, 315, 400, 300), -1.0f) << objectKind;
+    EXPECT_NEAR(EquivalentDiameter(ObjectKind::RectangularDuctOutside, 60.3f, 315, 400, 300), 0.445647, 1e-6);
+    EXPECT_NEAR(EquivalentDiameter(ObjectKind::RectangularDuctInside, 60.3f, 315, 400, 300), 0.445647, 1e-6);
+    for (ObjectKind objectKind : {ObjectKind::SurfaceOutside, ObjectKind::SurfaceInside, ObjectKind::Tank})
+        EXPECT_EQ(EquivalentDiameter(objectKind, 60.3f, 315, 400, 300), -1.0f) << int(objectKind);
 }
 
 TEST(RequirementClasses, ClassSixUValueJumpsAtPointFourMetres)
@@ -48,29 +53,30 @@ TEST(RequirementClasses, AllowedHeatLossOfEachClass)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.classIndex);
-        EXPECT_NEAR(ClassHeatLoss(row.classIndex, kind::pipe, 0.1f, 70, 20, false, 0), row.pipe, 1e-4);
-        for (int duct : {kind::circularDuct, kind::ductOutside, kind::ductInside})
-            EXPECT_NEAR(ClassHeatLoss(row.classIndex, duct, 0.1f, 70, 20, false, 0), row.duct, 1e-4);
-        for (int plane : {kind::surfaceOutside, kind::surfaceInside})
-            EXPECT_NEAR(ClassHeatLoss(row.classIndex, plane, -1, 70, 20, false, 0), row.surface, 1e-4);
+        EXPECT_NEAR(ClassHeatLoss(row.classIndex, ObjectKind::Pipe, 0.1f, 70, 20, false, indoors), row.pipe, 1e-4);
+        for (ObjectKind duct :
+             {ObjectKind::CircularDuct, ObjectKind::RectangularDuctOutside, ObjectKind::RectangularDuctInside})
+            EXPECT_NEAR(ClassHeatLoss(row.classIndex, duct, 0.1f, 70, 20, false, indoors), row.duct, 1e-4);
+        for (ObjectKind plane : {ObjectKind::SurfaceOutside, ObjectKind::SurfaceInside})
+            EXPECT_NEAR(ClassHeatLoss(row.classIndex, plane, -1, 70, 20, false, indoors), row.surface, 1e-4);
         // A cold medium: the same magnitude, drawn in.
-        EXPECT_NEAR(ClassHeatLoss(row.classIndex, kind::pipe, 0.1f, -30, 20, false, 0), -row.pipe, 1e-4);
+        EXPECT_NEAR(ClassHeatLoss(row.classIndex, ObjectKind::Pipe, 0.1f, -30, 20, false, indoors), -row.pipe, 1e-4);
     }
 }
 
 TEST(RequirementClasses, SupportsLowerTheAllowedHeatLoss)
 {
     // Class 6 pipe, 10 W/m: outdoors 0.8·10, otherwise 0.866·10.
-    EXPECT_NEAR(ClassHeatLoss(5, kind::pipe, 0.1f, 70, 20, true, 1), 8.0, 1e-5);
-    EXPECT_NEAR(ClassHeatLoss(5, kind::pipe, 0.1f, 70, 20, true, 0), 8.66, 1e-5);
-    EXPECT_NEAR(ClassHeatLoss(5, kind::pipe, 0.1f, 70, 20, true, 2), 8.66, 1e-5);
-    EXPECT_NEAR(ClassHeatLoss(5, kind::pipe, 0.1f, -30, 20, true, 1), -8.0, 1e-5);
+    EXPECT_NEAR(ClassHeatLoss(5, ObjectKind::Pipe, 0.1f, 70, 20, true, outdoors), 8.0, 1e-5);
+    EXPECT_NEAR(ClassHeatLoss(5, ObjectKind::Pipe, 0.1f, 70, 20, true, indoors), 8.66, 1e-5);
+    EXPECT_NEAR(ClassHeatLoss(5, ObjectKind::Pipe, 0.1f, 70, 20, true, Surroundings::GivenCoefficient), 8.66, 1e-5);
+    EXPECT_NEAR(ClassHeatLoss(5, ObjectKind::Pipe, 0.1f, -30, 20, true, outdoors), -8.0, 1e-5);
     // Supports belong to pipes and ducts insulated outside only, as the heat flow's factor does.
-    EXPECT_NEAR(ClassHeatLoss(5, kind::ductInside, 0.1f, 70, 20, true, 1), 7.85, 1e-5);
-    EXPECT_NEAR(ClassHeatLoss(5, kind::surfaceOutside, -1, 70, 20, true, 1), 11.0, 1e-5);
+    EXPECT_NEAR(ClassHeatLoss(5, ObjectKind::RectangularDuctInside, 0.1f, 70, 20, true, outdoors), 7.85, 1e-5);
+    EXPECT_NEAR(ClassHeatLoss(5, ObjectKind::SurfaceOutside, -1, 70, 20, true, outdoors), 11.0, 1e-5);
     // A class index from outside the list takes the nearest class.
-    EXPECT_NEAR(ClassHeatLoss(9, kind::pipe, 0.1f, 70, 20, false, 0), 9.0, 1e-5);
-    EXPECT_NEAR(ClassHeatLoss(-1, kind::pipe, 0.1f, 70, 20, false, 0), 27.5, 1e-5);
+    EXPECT_NEAR(ClassHeatLoss(9, ObjectKind::Pipe, 0.1f, 70, 20, false, indoors), 9.0, 1e-5);
+    EXPECT_NEAR(ClassHeatLoss(-1, ObjectKind::Pipe, 0.1f, 70, 20, false, indoors), 27.5, 1e-5);
 }
 
 TEST(RequirementClasses, DegreeHoursChooseTheClass)
@@ -89,21 +95,22 @@ TEST(RequirementClasses, DegreeHoursChooseTheClass)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.hours);
-        const ClassRequirement pipe = RequiredClassHeatLoss(kind::pipe, 0.1f, 30, 20, row.hours, 1.0f);
+        const ClassRequirement pipe = RequiredClassHeatLoss(ObjectKind::Pipe, 0.1f, 30, 20, row.hours, 1.0f);
         EXPECT_EQ(pipe.insulationClass, row.insulationClass);
         EXPECT_NEAR(pipe.allowedHeatLoss, row.pipe, 1e-5);
-        const ClassRequirement plane = RequiredClassHeatLoss(kind::surfaceOutside, -1, 30, 20, row.hours, 1.0f);
+        const ClassRequirement plane = RequiredClassHeatLoss(ObjectKind::SurfaceOutside, -1, 30, 20, row.hours, 1.0f);
         EXPECT_EQ(plane.insulationClass, row.insulationClass);
         EXPECT_NEAR(plane.allowedHeatLoss, row.surface, 1e-5);
     }
     // Exactly 19400 degree-hours is class 1, from the spill factor as well: 20·1940·0.5.
-    EXPECT_EQ(RequiredClassHeatLoss(kind::pipe, 0.1f, 40, 20, 1940, 0.5f).insulationClass, 1);
-    EXPECT_EQ(RequiredClassHeatLoss(kind::pipe, 0.1f, 40, 20, 1940, 0.4999f).insulationClass, 0);
+    EXPECT_EQ(RequiredClassHeatLoss(ObjectKind::Pipe, 0.1f, 40, 20, 1940, 0.5f).insulationClass, 1);
+    EXPECT_EQ(RequiredClassHeatLoss(ObjectKind::Pipe, 0.1f, 40, 20, 1940, 0.4999f).insulationClass, 0);
     // Ducts take the pipe rule here: class 6 of a Ø 315 duct, 10·(0.8·0.315 + 0.12) = 3.72.
-    EXPECT_NEAR(RequiredClassHeatLoss(kind::circularDuct, 0.315f, 30, 20, 77800, 1.0f).allowedHeatLoss, 3.72, 1e-5);
+    EXPECT_NEAR(RequiredClassHeatLoss(ObjectKind::CircularDuct, 0.315f, 30, 20, 77800, 1.0f).allowedHeatLoss, 3.72,
+                1e-5);
     // A cold medium: negative, no supports correction.
     // 10 K·8760 h = 87600: class 2, −10·(2.6·0.1 + 0.2).
-    const ClassRequirement cold = RequiredClassHeatLoss(kind::pipe, 0.1f, 10, 20, 8760, 1.0f);
+    const ClassRequirement cold = RequiredClassHeatLoss(ObjectKind::Pipe, 0.1f, 10, 20, 8760, 1.0f);
     EXPECT_EQ(cold.insulationClass, 2);
     EXPECT_NEAR(cold.allowedHeatLoss, -4.6, 1e-5);
 }

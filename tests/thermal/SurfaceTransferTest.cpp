@@ -78,15 +78,15 @@ TEST(SurfaceTransfer, OuterCoefficientAddsRadiationUnlessItIsGiven)
 {
     // Indoors, horizontal pipe 0.1 m at 30 °C in 20 °C:
     // 3.95285 + 0.9·5.67·(3.0315⁴ − 2.9315⁴)/10 = 3.95285 + 0.9·5.67·(84.4560 − 73.8515)/10
-    EXPECT_NEAR(OuterCoefficient(0, 0, 30, 20, 0.1f, false, 1, 2, 0.9f, 99), 9.36428, 2e-4);
+    EXPECT_NEAR(OuterCoefficient(Surroundings::Indoors, 0, 30, 20, 0.1f, false, 1, 2, 0.9f, 99), 9.36428, 2e-4);
     // Cold surface, dT taken as a magnitude:
     // 1.25·(10/0.1)^0.25 + 0.9·5.67·(2.8315⁴ − 2.9315⁴)/(10 − 20) = 3.95285 + 0.9·5.67·(64.2786 − 73.8515)/(−10)
-    EXPECT_NEAR(OuterCoefficient(0, 0, 10, 20, 0.1f, false, 1, 2, 0.9f, 99), 8.83793, 2e-4);
+    EXPECT_NEAR(OuterCoefficient(Surroundings::Indoors, 0, 10, 20, 0.1f, false, 1, 2, 0.9f, 99), 8.83793, 2e-4);
     // Outdoors: the wind correlation, 20.90822 + 5.41143
-    EXPECT_NEAR(OuterCoefficient(1, 0, 30, 20, 0.1f, false, 1, 2, 0.9f, 99), 26.31965, 3e-4);
+    EXPECT_NEAR(OuterCoefficient(Surroundings::Outdoors, 0, 30, 20, 0.1f, false, 1, 2, 0.9f, 99), 26.31965, 3e-4);
     // Given: the typed value, no radiation, whatever the temperatures.
-    EXPECT_EQ(OuterCoefficient(2, 0, 300, 20, 0.1f, false, 1, 2, 0.9f, 7.5f), 7.5f);
-    EXPECT_EQ(OuterCoefficient(2, 1, 20, 20, 0.1f, true, 1, 2, 0.9f, 7.5f), 7.5f);
+    EXPECT_EQ(OuterCoefficient(Surroundings::GivenCoefficient, 0, 300, 20, 0.1f, false, 1, 2, 0.9f, 7.5f), 7.5f);
+    EXPECT_EQ(OuterCoefficient(Surroundings::GivenCoefficient, 1, 20, 20, 0.1f, true, 1, 2, 0.9f, 7.5f), 7.5f);
 }
 
 TEST(SurfaceTransfer, DuctAirCoefficientAndItsLowerBound)
@@ -101,19 +101,19 @@ TEST(SurfaceTransfer, DuctAirCoefficientAndItsLowerBound)
 
 TEST(SurfaceTransfer, FlowHelpers)
 {
-    EXPECT_FLOAT_EQ(VolumeFlow(0, 3600, 0.5f), 1.0f); // m³/h
-    EXPECT_FLOAT_EQ(VolumeFlow(1, 1000, 0.5f), 1.0f); // l/s
-    EXPECT_FLOAT_EQ(VolumeFlow(2, 2, 0.5f), 1.0f);    // m/s through 0.5 m²
-    EXPECT_EQ(VolumeFlow(3, 2, 0.5f), 0.0f);
+    EXPECT_FLOAT_EQ(VolumeFlow(FlowUnit::CubicMetresPerHour, 3600, 0.5f), 1.0f); // m³/h
+    EXPECT_FLOAT_EQ(VolumeFlow(FlowUnit::LitresPerSecond, 1000, 0.5f), 1.0f); // l/s
+    EXPECT_FLOAT_EQ(VolumeFlow(FlowUnit::MetresPerSecond, 2, 0.5f), 1.0f);    // m/s through 0.5 m²
+    EXPECT_EQ(VolumeFlow(FlowUnit(3), 2, 0.5f), 0.0f);
 
     // (315/1000)²·3.1415927/4
-    EXPECT_NEAR(FlowArea(0, 315, 0, 0, 0), 0.0779311, 1e-7);
-    EXPECT_NEAR(FlowArea(1, 315, 0, 0, 50), 0.0779311, 1e-7);
-    EXPECT_NEAR(FlowArea(2, 0, 400, 300, 50), 0.12, 1e-7);
+    EXPECT_NEAR(FlowArea(ObjectKind::Pipe, 315, 0, 0, 0), 0.0779311, 1e-7);
+    EXPECT_NEAR(FlowArea(ObjectKind::CircularDuct, 315, 0, 0, 50), 0.0779311, 1e-7);
+    EXPECT_NEAR(FlowArea(ObjectKind::RectangularDuctOutside, 0, 400, 300, 50), 0.12, 1e-7);
     // inside 50 mm of insulation: ((100 − 600)/1000)·((100 − 400)/1000) = 0.5·0.3
-    EXPECT_NEAR(FlowArea(3, 0, 600, 400, 50), 0.15, 1e-7);
-    EXPECT_EQ(FlowArea(4, 315, 600, 400, 50), 0.0f);
-    EXPECT_EQ(FlowArea(6, 315, 600, 400, 50), 0.0f);
+    EXPECT_NEAR(FlowArea(ObjectKind::RectangularDuctInside, 0, 600, 400, 50), 0.15, 1e-7);
+    EXPECT_EQ(FlowArea(ObjectKind::SurfaceOutside, 315, 600, 400, 50), 0.0f);
+    EXPECT_EQ(FlowArea(ObjectKind::Tank, 315, 600, 400, 50), 0.0f);
 }
 
 TEST(Conductivity, PolynomialItsIntegralAndThePipeWall)
