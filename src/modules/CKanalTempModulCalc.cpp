@@ -1,6 +1,5 @@
 #include "CKanalTempModul.h"
 
-#include "FlowCells.h"
 #include "LongTables.h"
 #include "TableRows.h"
 #include "doc/CVekDoc.h"
@@ -177,10 +176,10 @@ bool CKanalTempModul::run(std::vector<SectionRow>& rows, float& totalLoss, float
 
         SectionRow row;
         row.name = s.name;
-        row.results = {FlowCell(temperatureFormat, r.outletTemp), FlowCell(sectionLossFormat, r.heatLoss),
-                       r.exchanges ? FlowCell(coefficientFormat, r.outerCoefficient) : std::string(noValue)};
+        row.results = {FormatValue(temperatureFormat, r.outletTemp), FormatValue(sectionLossFormat, r.heatLoss),
+                       r.exchanges ? FormatValue(coefficientFormat, r.outerCoefficient) : std::string(noValue)};
         if (!pipeline)
-            row.results.push_back(FlowCell(coefficientFormat, r.innerCoefficient));
+            row.results.push_back(FormatValue(coefficientFormat, r.innerCoefficient));
         row.uDefined = r.exchanges;
         row.uValue = u;
         row.limit = thermal::RequirementUValue(s.CharacteristicDiameter());
@@ -208,8 +207,8 @@ void CKanalTempModul::fillTables(const std::vector<SectionRow>& rows, float tota
     TableRows uValues(2);
     for (const SectionRow& row : rows) {
         results.Add(row.name, row.results);
-        uValues.Add(row.name, {row.uDefined ? FlowCell(uFormat, row.uValue) : std::string(noValue),
-                               FlowCell(uFormat, row.limit)});
+        uValues.Add(row.name, {row.uDefined ? FormatValue(uFormat, row.uValue) : std::string(noValue),
+                               FormatValue(uFormat, row.limit)});
     }
     std::vector<int> resultHeader{sectionNameCaption, outletCaption, heatLossCaption, outerCaption};
     if (!pipeline)
@@ -219,12 +218,12 @@ void CKanalTempModul::fillTables(const std::vector<SectionRow>& rows, float tota
 
     // The dialog holds every length at 0.1 m or more.
     TableRows totals(1);
-    totals.Add(totalLossRow, {FlowCell(wattFormat, totalLoss)});
-    totals.Add(averageLossRow, {FlowCell(perMetreFormat, totalLoss / totalLength)});
+    totals.Add(totalLossRow, {FormatValue(wattFormat, totalLoss)});
+    totals.Add(averageLossRow, {FormatValue(perMetreFormat, totalLoss / totalLength)});
     if (energyCostEnabled) {
         const float energy = totalLoss * operatingHours / 1000.0f;
-        totals.Add(energyRow, {FlowCell(energyFormat, energy)});
-        totals.Add(energyCostRow, {FlowCell(costFormat, energy * energyPrice / 100.0f)});
+        totals.Add(energyRow, {FormatValue(energyFormat, energy)});
+        totals.Add(energyCostRow, {FormatValue(costFormat, energy * energyPrice / 100.0f)});
         totals.Fill(totalsTable, {totalsCaption, resultCaption});
     } else {
         totals.Fill(totalsTable, {totalLossRow, resultCaption});
@@ -234,7 +233,7 @@ void CKanalTempModul::fillTables(const std::vector<SectionRow>& rows, float tota
     std::vector<std::string> areas;
     const auto addArea = [&](std::string caption, float area) {
         captions.push_back(std::move(caption));
-        areas.push_back(FlowCell(areaFormat, area));
+        areas.push_back(FormatValue(areaFormat, area));
     };
     float totalArea = 0;
     for (const auto& section : sections) {
@@ -262,16 +261,16 @@ void CKanalTempModul::fillInputTable()
         const MediumProperties medium = MediumOf(*this, medium_);
         const bool own = mediumSource == 1 || !medium_;
         rows.Add(mediumRow, {own ? LoadString(ownMediumText) : medium_->name});
-        rows.Add(densityRow, {FlowCell(densityFormat, medium.density)});
-        rows.Add(heatCapacityRow, {FlowCell(heatCapacityFormat, medium.heatCapacity)});
-        rows.Add(freezingRow, {FlowCell(temperatureFormat, medium.freezingPoint)});
+        rows.Add(densityRow, {FormatValue(densityFormat, medium.density)});
+        rows.Add(heatCapacityRow, {FormatValue(heatCapacityFormat, medium.heatCapacity)});
+        rows.Add(freezingRow, {FormatValue(temperatureFormat, medium.freezingPoint)});
     } else {
         rows.Add(mediumRow, {LoadString(airText)});
     }
-    rows.Add(inletRow, {FlowCell(temperatureFormat, inletTemperature)});
+    rows.Add(inletRow, {FormatValue(temperatureFormat, inletTemperature)});
     if (energyCostEnabled) {
-        rows.Add(priceRow, {FlowCell(priceFormat, energyPrice)});
-        rows.Add(hoursRow, {FlowCell(hoursFormat, operatingHours)});
+        rows.Add(priceRow, {FormatValue(priceFormat, energyPrice)});
+        rows.Add(hoursRow, {FormatValue(hoursFormat, operatingHours)});
     }
     rows.Fill(inputTable, {inputTableCaption, inputCaption});
 }

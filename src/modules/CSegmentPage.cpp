@@ -1,6 +1,5 @@
 #include "CSegment.h"
 
-#include "FlowCells.h"
 #include "LongTables.h"
 #include "doc/StringTable.h"
 #include "report/ObjectPictures.h"
@@ -56,11 +55,6 @@ constexpr int windFormat = 62402;
 
 constexpr int sectionCaption = 63009; // "Sektion"
 constexpr int inputCaption = 62408;   // "Indata"
-
-std::string Cell(int formatId, float value)
-{
-    return FlowCell(formatId, value);
-}
 
 // The input table's rows as they are added: a caption and its value.
 struct Rows {
@@ -228,11 +222,11 @@ std::string CSegment::FlowText() const
     // A pipeline's liquid flows are small: two decimals.
     switch (flowUnit) {
     case 0:
-        return Cell(IsPipeline() ? 63022 : 62579, flow);
+        return FormatValue(IsPipeline() ? 63022 : 62579, flow);
     case 1:
-        return Cell(IsPipeline() ? 63023 : 62580, flow);
+        return FormatValue(IsPipeline() ? 63023 : 62580, flow);
     default:
-        return Cell(62425, flow);
+        return FormatValue(62425, flow);
     }
 }
 
@@ -253,23 +247,23 @@ void CSegment::FillInputTable()
     rows.Add(nameRow, {name});
     rows.Add(typeRow, {LoadString(typeTexts[std::clamp(sectionType, 0, 3)])});
     if (IsRectangular()) {
-        rows.Add(heightRow, {Cell(millimetreFormat, ductHeight)});
-        rows.Add(widthRow, {Cell(millimetreFormat, ductWidth)});
+        rows.Add(heightRow, {FormatValue(millimetreFormat, ductHeight)});
+        rows.Add(widthRow, {FormatValue(millimetreFormat, ductWidth)});
     } else {
-        rows.Add(diameterRow, {Cell(millimetreFormat, RoundDiameter())});
+        rows.Add(diameterRow, {FormatValue(millimetreFormat, RoundDiameter())});
     }
     if (IsPipeline()) {
         rows.Add(materialRow, {NameOf(pipe_.Material())});
         rows.Add(dimensionRow, {Sprintf(LoadString(dimensionFormat), double(pipeDiameter), double(wallThickness))});
     }
-    rows.Add(bareEmissivityRow, {Cell(twoDecimalsFormat, bareEmissivity)});
-    rows.Add(lengthRow, {Cell(metreFormat, length)});
+    rows.Add(bareEmissivityRow, {FormatValue(twoDecimalsFormat, bareEmissivity)});
+    rows.Add(lengthRow, {FormatValue(metreFormat, length)});
 
     if (!Insulated()) {
         rows.Add(uninsulatedRow, {});
     } else if (BothLayers()) {
-        rows.Add(layer1ThicknessRow, {Cell(millimetreFormat, Layer1Thickness())});
-        rows.Add(layer2ThicknessRow, {Cell(millimetreFormat, Layer2Thickness())});
+        rows.Add(layer1ThicknessRow, {FormatValue(millimetreFormat, Layer1Thickness())});
+        rows.Add(layer2ThicknessRow, {FormatValue(millimetreFormat, Layer2Thickness())});
         const bool user1 = insulationSource == userDefinedProduct;
         rows.Add(user1 ? layer1UserRow : layer1CatalogueRow, {NameOf(ChosenLayer1Product())});
         if (user1)
@@ -281,23 +275,23 @@ void CSegment::FillInputTable()
     } else {
         const bool user = insulationSource == userDefinedProduct;
         rows.Add(user ? userProductRow : catalogueProductRow, {NameOf(ChosenLayer1Product())});
-        rows.Add(thicknessRow, {Cell(millimetreFormat, Layer1Thickness())});
+        rows.Add(thicknessRow, {FormatValue(millimetreFormat, Layer1Thickness())});
         if (user)
             AddPoints(rows, ChosenLayer1Product());
     }
 
     if (surroundings != 2 && Insulated()) {
         rows.Add(claddingRow, {ownEmissivity || !cladding_ ? LoadString(ownCladdingText) : cladding_->name});
-        rows.Add(emissivityRow, {Cell(twoDecimalsFormat, SurfaceEmissivity())});
+        rows.Add(emissivityRow, {FormatValue(twoDecimalsFormat, SurfaceEmissivity())});
     }
     if (InsideInsulated() && innerCladdingEnabled && innerCladding_)
         rows.Add(innerCladdingRow, {innerCladding_->name});
-    rows.Add(ambientRow, {Cell(temperatureFormat, ambientTemperature)});
+    rows.Add(ambientRow, {FormatValue(temperatureFormat, ambientTemperature)});
     rows.Add(surroundingsRow, {LoadString(surroundingsTexts[std::clamp(surroundings, 0, 2)])});
     if (surroundings == 1)
-        rows.Add(windRow, {Cell(windFormat, windSpeed)});
+        rows.Add(windRow, {FormatValue(windFormat, windSpeed)});
     else if (surroundings == 2)
-        rows.Add(coefficientRow, {Cell(oneDecimalFormat, outerCoefficient)});
+        rows.Add(coefficientRow, {FormatValue(oneDecimalFormat, outerCoefficient)});
     if (CountsFittings())
         for (const auto& fitting : fittings)
             rows.Add(fittingRow, {fitting->name});
