@@ -8,12 +8,14 @@
 #include "CIsoProduktDlg.h"
 #include "CIsoTykkelseDlg.h"
 #include "CIsolasjonDlg.h"
+#include "CKanalTempDlg.h"
 #include "CKlimaDlg.h"
 #include "CKlimastedDlg.h"
 #include "CMantlingDlg.h"
 #include "CProjectDlg.h"
 #include "CRordimensjonDlg.h"
 #include "CRormaterialDlg.h"
+#include "CSegmentDlg.h"
 #include "CTillegg2Dlg.h"
 #include "CTilleggslengdeDlg.h"
 #include "CTilleggsutstyrDlg.h"
@@ -31,6 +33,8 @@
 #include "database/CVeske.h"
 #include "doc/CProject.h"
 #include "modules/CIsolasjon.h"
+#include "modules/CKanalTempModul.h"
+#include "modules/CSegment.h"
 #include "modules/CTilleggsutstyr.h"
 #include "modules/CVarmeTapModul.h"
 
@@ -38,6 +42,8 @@ void RegisterEditors(QtEditorService& editors)
 {
     editors.Register(CProject::classInfo.name, EditProject);
     editors.Register(CVarmeTapModul::classInfo.name, EditHeatLoss);
+    editors.Register(CKanalTempModul::classInfo.name, EditFlow);
+    editors.Register(CSegment::classInfo.name, EditSection);
     editors.Register(CIsolasjon::classInfo.name, EditInsulationLayer);
     editors.Register(CTilleggsutstyr::classInfo.name, EditFitting);
     editors.Register(CKlima::classInfo.name, EditClimate);
