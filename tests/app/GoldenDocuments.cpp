@@ -14,6 +14,8 @@
 #include "database/CRormaterial.h"
 #include "database/CTillegg2.h"
 #include "doc/CVekDoc.h"
+#include "database/CVeske.h"
+#include "modules/CKanalTempModul.h"
 #include "modules/CTilleggsutstyr.h"
 #include "modules/CVarmeTapModul.h"
 #include "modules/StandardDocumentParts.h"
@@ -208,9 +210,130 @@ const std::vector<GoldenCase> cases = {
      }},
 };
 
+// The flowing-medium cases: a run built section by section as the
+// dialogs leave it.
+struct FlowCase {
+    const char* folder;
+    std::function<void(CKanalTempModul&)> fill;
+};
+
+CSegment& AddSection(CKanalTempModul& m, int type, const std::string& name)
+{
+    m.sections.push_back(CSegment::CreateFromTemplate(nullptr, type, m.nextSectionNumber++));
+    CSegment& s = *m.sections.back();
+    s.name = name;
+    return s;
+}
+
+void TakePipe(CSegment& s, const std::string& material, const std::string& dimension)
+{
+    CRormaterial* pipe = Named<CRormaterial>(CDataBase::pipeMaterials, material);
+    s.Pipe().SetMaterial(pipe, true);
+    for (const auto& candidate : pipe->dimensions)
+        if (candidate->name == dimension) {
+            s.Pipe().SetDimension(*candidate);
+            s.TakePipeValues();
+            return;
+        }
+    throw std::runtime_error(material + " has no dimension " + dimension);
+}
+
+void AddFitting(CSegment& s, const std::string& type, int count)
+{
+    auto fitting = std::make_unique<CTilleggsutstyr>();
+    fitting->SetFittingType(Named<CTillegg2>(CDataBase::fittings, type));
+    fitting->count = count;
+    fitting->UpdateName("");
+    s.fittingsEnabled = true;
+    s.fittings.push_back(std::move(fitting));
+}
+
+const std::vector<FlowCase> flowCases = {
+    // A DN50 glycol line from a plant room through an outdoor culvert to a
+    // valve chamber, a riser and a bare connection: 30 vol-% ethylene
+    // glycol at 60 °C, 0.5 m³/h, with the energy rows.
+    {"flow_pipeline_glycol",
+     [](CKanalTempModul& m) {
+         m.runType = 0;
+         m.SetMedium(Named<CVeske>(CDataBase::liquids, "Etylenglykol 30 vol-%"));
+         m.inletTemperature = 60.0f;
+         m.energyCostEnabled = true;
+         const auto pipe = [&](const std::string& name, float length, float ambient) -> CSegment& {
+             CSegment& s = AddSection(m, CSegment::pipeline, name);
+             TakePipe(s, "Stålrör, svetsat/svart", "DN50");
+             s.length = length;
+             s.ambientTemperature = ambient;
+             s.flowUnit = 0;
+             s.flow = 0.5f;
+             return s;
+         };
+         CSegment& plant = pipe("Undercentral", 30.0f, 18.0f);
+         plant.SetProduct(Product("Rörskål stenull 100 kg/m³"));
+         plant.thickness = 40.0f;
+         plant.SetCladding(Named<CMantling>(CDataBase::outerCladdings, "PVC-mantel"));
+         // Outdoors at −5 °C in 3 m/s wind, two layers under oxidised
+         // aluminium, on uninsulated supports.
+         CSegment& culvert = pipe("Kulvert", 60.0f, -5.0f);
+         culvert.surroundings = 1;
+         culvert.windSpeed = 3.0f;
+         culvert.SetProduct(Product("Nätmatta stenull 80 kg/m³"));
+         culvert.thickness = 30.0f;
+         culvert.twoLayers = true;
+         culvert.SetLayer2Product(Product("Rörskål glasull 60 kg/m³"));
+         culvert.layer2Thickness = 50.0f;
+         culvert.SetCladding(Named<CMantling>(CDataBase::outerCladdings, "Aluminiumplåt, oxiderad"));
+         culvert.uninsulatedSupports = true;
+         CSegment& chamber = pipe("Ventilkammare", 8.0f, 8.0f);
+         chamber.SetProduct(Product("Rörskål stenull 100 kg/m³"));
+         chamber.thickness = 40.0f;
+         chamber.SetCladding(Named<CMantling>(CDataBase::outerCladdings, "PVC-mantel"));
+         AddFitting(chamber, "Ventil med flänsar, oisolerad", 2);
+         AddFitting(chamber, "Flänsförband (flänspar), oisolerat", 2);
+         CSegment& riser = pipe("Stigarledning", 12.0f, 20.0f);
+         riser.vertical = 1;
+         riser.SetProduct(Product("Rörskål PIR 35 kg/m³"));
+         riser.thickness = 30.0f;
+         riser.SetCladding(Named<CMantling>(CDataBase::outerCladdings, "Målad plåt"));
+         // Bare, with a valve: the valve's surface is the pipe's own.
+         CSegment& connection = pipe("Anslutning", 3.0f, 20.0f);
+         connection.insulationSource = CSegment::uninsulated;
+         AddFitting(connection, "Ventil, gängad eller lödd, oisolerad", 1);
+     }},
+    // Supply air at 18 °C and 40 % through a 0 °C attic: a Ø 400 mm duct
+    // and a 600 × 400 mm duct insulated outside, checked for condensation
+    // (dew point 4.2 °C, which the air stays above).
+    {"flow_duct_attic",
+     [](CKanalTempModul& m) {
+         m.runType = 1;
+         m.inletTemperature = 18.0f;
+         m.condensationCheck = true;
+         m.relativeHumidity = 40.0f;
+         CSegment& round = AddSection(m, CSegment::circularDuct, "Huvudkanal");
+         round.ductDiameter = 400.0f;
+         round.length = 25.0f;
+         round.ambientTemperature = 0.0f;
+         round.flowUnit = 1;
+         round.flow = 600.0f;
+         round.SetProduct(Product("Lamellmatta stenull 40 kg/m³ med aluminiumfolie"));
+         round.thickness = 50.0f;
+         round.SetCladding(Named<CMantling>(CDataBase::outerCladdings, "Armerad aluminiumfolie"));
+         CSegment& rect = AddSection(m, CSegment::rectangularDuct, "Fördelningslåda");
+         rect.ductHeight = 400.0f;
+         rect.ductWidth = 600.0f;
+         rect.length = 15.0f;
+         rect.ambientTemperature = 0.0f;
+         rect.flowUnit = 1;
+         rect.flow = 600.0f;
+         rect.SetProduct(Product("Kanalskiva stenull 60 kg/m³ med aluminiumfolie"));
+         rect.thickness = 50.0f;
+         rect.SetCladding(Named<CMantling>(CDataBase::outerCladdings, "Armerad aluminiumfolie"));
+     }},
+};
+
 // Makes the case's document and saves it; false with a message when the
 // calculation fails or says anything.
-bool Make(const GoldenCase& golden, const fs::path& target)
+template <class Module>
+bool MakeCase(const char* folder, int moduleIndex, const std::function<void(Module&)>& fill, const fs::path& target)
 {
     platform::ScriptedPrompter prompter;
     platform::MemorySettings settings;
@@ -218,13 +341,13 @@ bool Make(const GoldenCase& golden, const fs::path& target)
     StandardDocumentParts parts;
     CVekDoc doc(parts);
     doc.NewDocument();
-    auto& m = static_cast<CVarmeTapModul&>(doc.Module(0));
-    golden.fill(m);
+    auto& m = static_cast<Module&>(doc.Module(moduleIndex));
+    fill(m);
     const bool calculated = m.Calculate();
     for (const std::string& text : prompter.Texts())
-        std::cerr << golden.folder << ": the calculation said: " << text << "\n";
+        std::cerr << folder << ": the calculation said: " << text << "\n";
     if (!calculated || !prompter.Texts().empty()) {
-        std::cerr << golden.folder << ": not written\n";
+        std::cerr << folder << ": not written\n";
         return false;
     }
     fs::create_directories(target.parent_path());
@@ -236,6 +359,16 @@ bool Make(const GoldenCase& golden, const fs::path& target)
     return true;
 }
 
+bool Make(const GoldenCase& golden, const fs::path& target)
+{
+    return MakeCase<CVarmeTapModul>(golden.folder, 0, golden.fill, target);
+}
+
+bool Make(const FlowCase& golden, const fs::path& target)
+{
+    return MakeCase<CKanalTempModul>(golden.folder, CKanalTempModul::pageIndex, golden.fill, target);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -244,6 +377,8 @@ int main(int argc, char** argv)
     for (const std::string& name : wanted) {
         bool known = false;
         for (const GoldenCase& golden : cases)
+            known = known || name == golden.folder;
+        for (const FlowCase& golden : flowCases)
             known = known || name == golden.folder;
         if (!known) {
             std::cerr << "golden_documents: no case " << name << "\n";
@@ -256,9 +391,14 @@ int main(int argc, char** argv)
         fs::copy_file(fs::path(TEKVAR_BUILT_DATA) / file, file);
     bool ok = true;
     try {
-        for (const GoldenCase& golden : cases)
+        const auto make = [&](const auto& golden) {
             if (wanted.empty() || std::find(wanted.begin(), wanted.end(), golden.folder) != wanted.end())
                 ok = Make(golden, fs::path(TEKVAR_GOLDEN_DIR) / golden.folder / "input.tkv") && ok;
+        };
+        for (const GoldenCase& golden : cases)
+            make(golden);
+        for (const FlowCase& golden : flowCases)
+            make(golden);
     } catch (const std::exception& error) {
         std::cerr << "golden_documents: " << error.what() << "\n";
         return 1;
