@@ -715,7 +715,8 @@ TEST_F(FlowCalculation, ResultThatIsNoNumberStopsTheRun)
     EXPECT_EQ(ShownItems(), 0u);
 }
 
-// Saved with results and opened again: calculated again to the same page.
+// Saved with results and opened again: calculated again to the same page,
+// a copper pipe still copper though the record names only its dimension.
 // A cold run's loss that rounds to nothing never reads "-0.0".
 TEST_F(FlowCalculation, ReopenedDocumentCalculatesAgain)
 {
@@ -726,15 +727,26 @@ TEST_F(FlowCalculation, ReopenedDocumentCalculatesAgain)
     ASSERT_TRUE(m.Calculate());
     EXPECT_EQ(m.resultTable.Cell(1, 2), "0.0 W");
     m.inletTemperature = 40.0f;
+    // A copper pipe: the record names no material, only its dimension.
+    CSegment& copper = AddPipe(m, 10.0f);
+    copper.Pipe().SetMaterial(Material(1), false);
+    copper.Pipe().SetDimension(*Material(1)->dimensions[1]);
+    copper.ownPipeDimension = false;
+    copper.TakePipeValues();
     ASSERT_TRUE(m.Calculate());
-    const std::string text = m.resultTable.ClipboardText() + m.sections[0]->sectionTable.ClipboardText();
+    const std::string text = m.resultTable.ClipboardText() + m.sections[0]->sectionTable.ClipboardText() +
+                             m.sections[1]->sectionTable.ClipboardText();
     const auto bytes = doc.Store();
     doc.NewDocument();
     EXPECT_EQ(ShownItems(), 0u);
     doc.Load(bytes);
     CKanalTempModul& reopened = Module();
     EXPECT_TRUE(reopened.resultsValid);
-    EXPECT_EQ(reopened.resultTable.ClipboardText() + reopened.sections[0]->sectionTable.ClipboardText(), text);
-    EXPECT_EQ(ShownItems(), 6u);
+    EXPECT_EQ(reopened.resultTable.ClipboardText() + reopened.sections[0]->sectionTable.ClipboardText() +
+                  reopened.sections[1]->sectionTable.ClipboardText(),
+              text);
+    EXPECT_EQ(reopened.sections[1]->Pipe().Material(), Material(1));
+    EXPECT_EQ(Row(reopened.sections[1]->sectionTable, 68), "Koppar");
+    EXPECT_EQ(ShownItems(), 7u);
     EXPECT_EQ(reopened.GetProductPicture().builtin, 261);
 }

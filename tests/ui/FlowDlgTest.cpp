@@ -20,6 +20,9 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <cstdlib>
+#include <functional>
+
 namespace {
 
 using Texts = std::vector<std::string>;
@@ -603,4 +606,83 @@ TEST_F(FlowDlgTest, DialogsAsShown)
     const QImage sectionImage = sectionDialog.grab().toImage();
     EXPECT_GT(sectionImage.width(), 600);
     KeepScreenshot(sectionImage, QStringLiteral("section-dialog.png"));
+}
+
+// A run of five sections built in the dialogs as a user builds it: glycol,
+// one section with two layers, one with valves, one outdoors. OK calculates.
+TEST_F(FlowDlgTest, RunOfFiveSectionsFromTheDialogs)
+{
+    CKanalTempModul module;
+    const auto section = [](std::function<void(QWidget*)> extra) {
+        return [extra](QWidget* d) {
+            auto* product = d->findChild<QComboBox*>("product");
+            product->setCurrentIndex(product->findText(QString::fromUtf8("Rörskål")));
+            d->findChild<QComboBox*>("thickness")->setEditText(QStringLiteral("40"));
+            auto* cladding = d->findChild<QComboBox*>("cladding");
+            cladding->setCurrentIndex(cladding->findText(QStringLiteral("PVC")));
+            d->findChild<QLineEdit*>("length")->setText(QStringLiteral("20"));
+            d->findChild<QLineEdit*>("flow")->setText(QStringLiteral("0,5"));
+            extra(d);
+            static_cast<QDialog*>(d)->accept();
+        };
+    };
+    const std::vector<std::function<void(QWidget*)>> sections = {
+        [](QWidget*) {},
+        [](QWidget* d) {
+            d->findChild<QAbstractButton*>("twoLayers")->click();
+            auto* layer2 = d->findChild<QComboBox*>("layer2Product");
+            layer2->setCurrentIndex(layer2->findText(QStringLiteral("Lamell")));
+            d->findChild<QComboBox*>("layer2Thickness")->setEditText(QStringLiteral("30"));
+        },
+        [](QWidget* d) {
+            d->findChild<QAbstractButton*>("fittingsEnabled")->click();
+            WhenModalShows([](QWidget* f) {
+                auto* type = f->findChild<QComboBox*>("type");
+                type->setCurrentIndex(type->findText(QStringLiteral("Ventil")));
+                f->findChild<QLineEdit*>("count")->setText(QStringLiteral("2"));
+                static_cast<QDialog*>(f)->accept();
+            });
+            d->findChild<QAbstractButton*>("newFitting")->click();
+        },
+        [](QWidget* d) {
+            d->findChild<QAbstractButton*>("surroundings1")->click();
+            d->findChild<QLineEdit*>("windSpeed")->setText(QStringLiteral("3"));
+            d->findChild<QLineEdit*>("ambientTemp")->setText(QStringLiteral("-5"));
+        },
+        [](QWidget*) {},
+    };
+    WhenModalShows([&](QWidget* d) {
+        auto* liquids = d->findChild<QComboBox*>("medium");
+        liquids->setCurrentIndex(liquids->findText(QStringLiteral("Glykol 30 %")));
+        emit liquids->activated(liquids->currentIndex());
+        d->findChild<QLineEdit*>("inletTemp")->setText(QStringLiteral("60"));
+        auto* list = d->findChild<QListWidget*>("sections");
+        for (const auto& extra : sections) {
+            WhenModalShows(section(extra));
+            d->findChild<QAbstractButton*>("newSection")->click();
+            list->setCurrentRow(list->count() - 1);
+        }
+        static_cast<QDialog*>(d)->accept();
+    });
+    ASSERT_TRUE(module.Edit());
+    EXPECT_TRUE(prompter.Texts().empty()) << prompter.Texts().front();
+    ASSERT_TRUE(module.resultsValid);
+    ASSERT_EQ(module.sections.size(), 5u);
+    EXPECT_EQ(module.Medium(), Liquid(1));
+    EXPECT_EQ(module.nextSectionNumber, 6);
+    EXPECT_TRUE(module.sections[1]->BothLayers());
+    EXPECT_EQ(module.sections[2]->fittings.size(), 1u);
+    EXPECT_EQ(module.sections[3]->surroundings, 1);
+    const CTabell& t = module.resultTable;
+    ASSERT_EQ(t.Rows(), 6);
+    // The glycol cools section by section; the valves and the wind cost most.
+    double previous = 60.0;
+    for (int r = 1; r <= 5; ++r) {
+        const double outlet = std::strtod(t.Cell(r, 1).c_str(), nullptr);
+        EXPECT_LT(outlet, previous) << r;
+        EXPECT_GT(outlet, 50.0) << r;
+        previous = outlet;
+    }
+    EXPECT_EQ(t.Cell(4, 0), "Sektion 4");
+    EXPECT_EQ(module.inputTable.Cell(1, 1), "Glykol 30 %");
 }
