@@ -80,7 +80,7 @@ void FillRun(CKanalTempModul& m, CDataBase& database)
             s.thickness = s.layer2Thickness = 30.0f;
         }
         if (k % 3 == 2) {
-            s.surroundings = 1;
+            s.surroundings = Surroundings::Outdoors;
             s.ambientTemperature = -5.0f;
             s.uninsulatedSupports = true;
         }

@@ -65,6 +65,8 @@ public:
     bool Require(bool ok, int messageId, const char* field);
     // Asks the OK/Cancel question when `when`; false when the user cancels.
     bool Warn(bool when, int questionId);
+    // Refuses with a message the caller made (one with arguments).
+    bool Refuse(std::string message, const char* field) { return refuse(std::move(message), field); }
 
     bool Passed() const { return message_.empty() && !cancelled_; }
     // The refusal's message, empty when the check passed or a warning was declined.

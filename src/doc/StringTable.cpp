@@ -257,6 +257,10 @@ constexpr Entry table[] = {
     {62544, "Kanalens diameter"},
     {62551, "%.2f"},
     {62552, "Absorptionsfaktor 125 Hz"},
+    {62553, "Absorptionsfaktor 250 Hz"},
+    {62554, "Absorptionsfaktor 500 Hz"},
+    {62555, "Absorptionsfaktor 1000 Hz"},
+    {62556, "Absorptionsfaktor 2000 Hz"},
     {62557, "Absorptionsfaktor 4000 Hz"},
     {62559, "Varning: Medietemperaturen är högre än isolerproduktens max. temperatur."},
     {62560, "Varning: Omgivningstemperaturen är högre än isolerproduktens max. temperatur."},
@@ -295,6 +299,7 @@ constexpr Entry table[] = {
     {62705, "%.2f W/mK"},
     {62706, "%.2f W/m²K"},
     {62707, "%d"},
+    {62720, "%.1f mm ryms inte i kanalen"},
     // The flowing-medium module's tables and messages.
     {63001, "Sektionsnamn"},
     {63002, "Utloppstemp."},

@@ -1,6 +1,7 @@
 #include "CLydModul.h"
 
 #include "CatalogueLinks.h"
+#include "RecordChecks.h"
 #include "database/Reconciliation.h"
 #include "doc/StringTable.h"
 #include "platform/Services.h"
@@ -19,6 +20,15 @@ bool holds(const CAbsorpsjon& product, const CAbsorpsjonTykkelse* thickness)
                        [&](const auto& item) { return item.get() == thickness; });
 }
 } // namespace
+
+CLydModul::CLydModul()
+{
+    resultTable.helpTopic = "::/html/lyd_restabell.htm";
+    graph.helpTopic = "::/html/lyd_kurve.htm";
+    inputTable.helpTopic = "::/html/lyd_inputtabell.htm";
+    notes.helpTopic = "::/html/reslyd.htm";
+    SetDefaults();
+}
 
 CLydModul::~CLydModul()
 {
@@ -45,30 +55,32 @@ void CLydModul::setThickness(CAbsorpsjonTykkelse* thickness)
 
 float CLydModul::LiningThickness() const
 {
-    if (productSource == 1)
+    if (UsesUserProduct())
         return userThickness;
     return productThickness ? productThickness->thickness : 0.0f;
 }
 
 float CLydModul::LiningFactor(int band) const
 {
-    if (productSource == 1)
+    if (UsesUserProduct())
         return userFactors.at(std::size_t(band));
     return productThickness ? productThickness->Factor(band) : 0.0f;
 }
 
 void CLydModul::SetDefaults()
 {
-    userThickness = 50.0f;
-    width = 400.0f;
-    height = 400.0f;
-    ductDiameter = 400.0f;
-    userFactors = {0.25f, 0.65f, 0.95f, 1.0f, 1.0f, 1.0f};
-    productSource = 0;
-    userProductName.clear();
+    static_cast<SoundInput&>(*this) = SoundInput{};
     resultTexts = {};
     SetProduct(nullptr, nullptr);
-    ductType = 0;
+    inputTable.Define(20.0f, 20.0f, 4.0f, 2.0f, "%.0f", {62286, 62408}, {62286}, {}, 170.0f);
+    resultTable.Define(20.0f, 65.0f, 4.0f, 2.0f, "%.1f", {62286, 62312},
+                       {62274, 62275, 62276, 62280, 62281, 62282, 62301, 62300}, {}, 170.0f);
+    // Blue (0x00BBGGRR); whole hertz and decibels on the axes, tenths of a
+    // decibel in the copied values.
+    graph.Set(20.0f, 65.0f, 125.0f, 60.0f, 62286, 62309, 62308, {62310}, {0xFF0000}, {"%.0f", "%.0f", "%.0f", "%.1f"},
+              true);
+    notes.Set(62564, {62563, 62565, 62566, 62567, 62596, 62597}, 0.0f, 0.0f);
+    clearPage();
     resultsValid = false;
 }
 
@@ -125,6 +137,8 @@ void CLydModul::Serialize(CArchive& ar)
         ar.Float(factor);
     ar.Text(userProductName);
     ar.Word(resultsValid);
+    RequireChoice(ar, ductType, 4, "duct type");
+    RequireChoice(ar, productSource, 2, "product source");
 
     if (ar.IsStoring()) {
         CDataBase::WriteReference(ar, product);
@@ -136,8 +150,11 @@ void CLydModul::Serialize(CArchive& ar)
         return;
     }
     readProduct(ar);
+    // Results are never read: a calculated module calculates again.
     if (resultsValid)
         Calculate();
+    else
+        clearPage();
 }
 
 void CLydModul::readProduct(CArchive& ar)

@@ -1,26 +1,37 @@
 #pragma once
 
+#include "SoundInput.h"
 #include "database/CAbsorpsjon.h"
 #include "doc/CVekModul.h"
+#include "report/CGraph.h"
+#include "report/CTabell.h"
+#include "report/CText.h"
 
 #include <array>
 #include <memory>
 #include <string>
 
-// The module for sound attenuation of lined ducts.
-class CLydModul : public CVekModul {
+// The module for sound attenuation of lined ducts. Its input is a
+// SoundInput; the absorption product and its thickness are the catalogue's.
+class CLydModul : public CVekModul, public SoundInput {
     TEKVAR_DECLARE_CLASS(CLydModul)
 
 public:
-    static constexpr int bandCount = CAbsorpsjonTykkelse::bandCount;
+    static_assert(bandCount == CAbsorpsjonTykkelse::bandCount);
 
-    CLydModul() = default;
+    CLydModul();
     ~CLydModul() override;
     CLydModul(const CLydModul&) = delete;
     CLydModul& operator=(const CLydModul&) = delete;
 
     void Serialize(CArchive& ar) override;
     void SetDefaults() override;
+    // The attenuation in each band with its graph, the result and input
+    // tables and the validity notes on page 6. Input that the dialog would
+    // refuse is refused with its message; the page is then cleared.
+    bool Calculate() override;
+    // The product's picture for the duct type, else the program's own.
+    ProductPicture GetProductPicture() const override;
     // Re-points the product or the thickness; does not recalculate.
     void Changed(CItem* item) override;
 
@@ -35,17 +46,23 @@ public:
     float LiningThickness() const;
     float LiningFactor(int band) const;
 
-    float userThickness = 50.0f; // mm
-    float width = 400.0f;        // mm
-    float height = 400.0f;       // mm
-    float ductDiameter = 400.0f; // mm
-    std::array<float, bandCount> userFactors{0.25f, 0.65f, 0.95f, 1.0f, 1.0f, 1.0f};
-    int productSource = 0; // 0 database product, 1 the user's own
-    std::string userProductName;
-    std::array<std::string, 8> resultTexts; // formatted by the calculation; never stored
-    int ductType = 0;                       // 0 circular, 1 rectangular, 2 lined top and bottom, 3 lined at the sides
+    // The six attenuations, the critical frequency and the acoustic cross
+    // dimension as the last calculation formatted them; never stored.
+    std::array<std::string, 8> resultTexts;
+
+    // The result page's items; rebuilt by every calculation, never stored.
+    CTabell resultTable;
+    CGraph graph;
+    CTabell inputTable;
+    CText notes;
+
+    // The page the module's items stand on.
+    static constexpr int pageIndex = 6;
 
 private:
+    void fillInputTable(float lining, const std::array<float, bandCount>& factors);
+    void showResults(const SoundAttenuation& attenuation);
+    void clearPage();
     void setThickness(CAbsorpsjonTykkelse* thickness);
     void readProduct(CArchive& ar);
     CAbsorpsjonTykkelse* resolveThickness(std::unique_ptr<CAbsorpsjonTykkelse> stored);
@@ -56,3 +73,7 @@ private:
     // instead; productThickness then points here.
     std::unique_ptr<CAbsorpsjonTykkelse> ownThickness;
 };
+
+// The picture of a lined duct: with the maker's product, its picture for the
+// duct type when it has one, else the program's own lined duct.
+ProductPicture SoundPicture(const CAbsorpsjon* product, bool userProduct, int ductType);

@@ -242,7 +242,7 @@ void CSegment::Serialize(CArchive& ar)
     ar.Float(innerCoefficient);
     ar.Word(innerCoefficientGiven);
     ar.Float(ambientTemperature);
-    ar.Word(surroundings);
+    WordChoice(ar, surroundings, SurroundingsCount, "surroundings");
     ar.Float(windSpeed);
     ar.Float(outerCoefficient);
     ar.Float(thickness);
@@ -251,7 +251,7 @@ void CSegment::Serialize(CArchive& ar)
     ar.Word(ownEmissivity);
     ar.Word(insulationSource);
     ar.Word(fittingsEnabled);
-    ar.Word(flowUnit);
+    WordChoice(ar, flowUnit, FlowUnitCount, "flow unit");
     ar.Float(flow);
     ar.Float(emissivity);
     ar.Float(userThickness);
@@ -286,8 +286,6 @@ void CSegment::Serialize(CArchive& ar)
     RequireChoice(ar, sectionType, 4, "section type");
     RequireChoice(ar, insulationSource, 3, "insulation source");
     RequireChoice(ar, layer2Source, 2, "layer 2 source");
-    RequireChoice(ar, surroundings, 3, "surroundings");
-    RequireChoice(ar, flowUnit, 3, "flow unit");
     RequireChoice(ar, vertical, 2, "orientation");
 
     if (ar.IsStoring()) {

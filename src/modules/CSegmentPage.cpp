@@ -115,7 +115,7 @@ float CSegment::SurfaceEmissivity() const
     if (!Insulated())
         return bareEmissivity;
     // With the coefficient given radiation plays no part; the typed value stands.
-    if (ownEmissivity || surroundings == 2 || !cladding_)
+    if (ownEmissivity || surroundings == Surroundings::GivenCoefficient || !cladding_)
         return emissivity;
     return cladding_->emissivity;
 }
@@ -166,7 +166,7 @@ thermal::SectionInputs CSegment::BalanceInputs(float inletTemp, float volumetric
         in.wall.conductivity0 = material->conductivityAtZero;
         in.wall.slope = material->temperatureCoefficient;
     }
-    in.surroundings = Surroundings(surroundings);
+    in.surroundings = surroundings;
     in.vertical = vertical == 1;
     in.windSpeed = windSpeed;
     in.outerCoefficient = outerCoefficient;
@@ -221,9 +221,9 @@ std::string CSegment::FlowText() const
 {
     // A pipeline's liquid flows are small: two decimals.
     switch (flowUnit) {
-    case 0:
+    case FlowUnit::CubicMetresPerHour:
         return FormatValue(IsPipeline() ? 63022 : 62579, flow);
-    case 1:
+    case FlowUnit::LitresPerSecond:
         return FormatValue(IsPipeline() ? 63023 : 62580, flow);
     default:
         return FormatValue(62425, flow);
@@ -280,17 +280,17 @@ void CSegment::FillInputTable()
             AddPoints(rows, ChosenLayer1Product());
     }
 
-    if (surroundings != 2 && Insulated()) {
+    if (surroundings != Surroundings::GivenCoefficient && Insulated()) {
         rows.Add(claddingRow, {ownEmissivity || !cladding_ ? LoadString(ownCladdingText) : cladding_->name});
         rows.Add(emissivityRow, {FormatValue(twoDecimalsFormat, SurfaceEmissivity())});
     }
     if (InsideInsulated() && innerCladdingEnabled && innerCladding_)
         rows.Add(innerCladdingRow, {innerCladding_->name});
     rows.Add(ambientRow, {FormatValue(temperatureFormat, ambientTemperature)});
-    rows.Add(surroundingsRow, {LoadString(surroundingsTexts[std::clamp(surroundings, 0, 2)])});
-    if (surroundings == 1)
+    rows.Add(surroundingsRow, {LoadString(surroundingsTexts[std::clamp(int(surroundings), 0, 2)])});
+    if (surroundings == Surroundings::Outdoors)
         rows.Add(windRow, {FormatValue(windFormat, windSpeed)});
-    else if (surroundings == 2)
+    else if (surroundings == Surroundings::GivenCoefficient)
         rows.Add(coefficientRow, {FormatValue(oneDecimalFormat, outerCoefficient)});
     if (CountsFittings())
         for (const auto& fitting : fittings)

@@ -66,21 +66,21 @@ void CVarmeTapModul::readFlowFields(CArchive& ar, std::uint16_t version)
 {
     switch (version) {
     case 297:
-        ar.Long(flowUnit);
+        LongChoice(ar, flowUnit, FlowUnitCount, "flow unit");
         ar.Float(flow);
         ar.Float(spillFactor);
         ar.Long(givenClass);
         ar.Word(energyCalc);
         break;
     case 296:
-        ar.Long(flowUnit);
+        LongChoice(ar, flowUnit, FlowUnitCount, "flow unit");
         ar.Float(flow);
         ar.Word(energyCalc);
         ar.Float(spillFactor);
         ar.Long(givenClass);
         break;
     case 295:
-        ar.Long(flowUnit);
+        LongChoice(ar, flowUnit, FlowUnitCount, "flow unit");
         ar.Float(flow);
         ar.Word(energyCalc);
         break;
@@ -102,7 +102,7 @@ void CVarmeTapModul::Serialize(CArchive& ar)
     std::uint16_t version = formatVersion;
     if (ar.IsStoring()) {
         ar.WriteWord(version);
-        ar.Long(flowUnit);
+        LongChoice(ar, flowUnit, FlowUnitCount, "flow unit");
         ar.Float(flow);
         ar.Float(spillFactor);
         ar.Long(givenClass);
@@ -112,8 +112,9 @@ void CVarmeTapModul::Serialize(CArchive& ar)
         readFlowFields(ar, version);
     }
 
-    ar.Word(criterion);
-    ar.Word(objectKind);
+    WordChoice(ar, criterion, CriterionCount, "criterion");
+    // The heat loss module knows no tank.
+    WordChoice(ar, objectKind, ObjectKindCount - 1, "object kind");
     ar.Float(mediumTemp);
     ar.Word(fittingsUsed);
 
@@ -127,7 +128,7 @@ void CVarmeTapModul::Serialize(CArchive& ar)
     ar.Float(area);
     ar.Word(twoLayers);
 
-    ar.Word(surroundings);
+    WordChoice(ar, surroundings, SurroundingsCount, "surroundings");
     ar.Float(windSpeed);
     ar.Float(givenCoefficient);
     ar.Word(emissivityTyped);
@@ -144,10 +145,6 @@ void CVarmeTapModul::Serialize(CArchive& ar)
     ar.Bool(supports);
     ar.Float(bareEmissivity);
 
-    RequireChoice(ar, criterion, 5, "criterion");
-    RequireChoice(ar, objectKind, 6, "object kind");
-    RequireChoice(ar, surroundings, 3, "surroundings");
-    RequireChoice(ar, flowUnit, 3, "flow unit");
     RequireChoice(ar, orientation, 2, "orientation");
     RequireChoice(ar, givenClass, 7, "insulation class");
 
@@ -181,5 +178,5 @@ void CVarmeTapModul::Serialize(CArchive& ar)
 
 ProductPicture CVarmeTapModul::GetProductPicture() const
 {
-    return LayerPicture(layer1, objectKind, orientation == 1);
+    return LayerPicture(layer1, int(objectKind), orientation == 1);
 }

@@ -54,7 +54,7 @@ public:
     void TakePipeValues();
     // Whether the outer cladding comes from the list of surface layers for
     // objects insulated inside.
-    bool UsesInsideOuterList() const { return objectKind == 3 || objectKind == 5; }
+    bool UsesInsideOuterList() const { return IsInsideInsulated(objectKind); }
 
     ItemList<CTilleggsutstyr> fittings;
     int computedClass = 0;           // found by criterion 4; a result, never stored

@@ -44,7 +44,7 @@ float CVarmeTapModul::InsulatedEmissivity() const
 {
     // With the coefficient given the radiation plays no part; the typed value
     // stands then, as it does when no cladding was chosen.
-    if (emissivityTyped || surroundings == 2 || !outerCladding_)
+    if (emissivityTyped || surroundings == Surroundings::GivenCoefficient || !outerCladding_)
         return typedEmissivity;
     return outerCladding_->emissivity;
 }
@@ -52,7 +52,7 @@ float CVarmeTapModul::InsulatedEmissivity() const
 thermal::Inputs CVarmeTapModul::ThermalInputs() const
 {
     thermal::Inputs in;
-    in.objectKind = ObjectKind(objectKind);
+    in.objectKind = objectKind;
     in.mediumTemp = mediumTemp;
     in.ambientTemp = ambientTemp;
     in.diameter = (in.objectKind == ObjectKind::Pipe ? pipeOuterDiameter : diameter) / 1000.0f;
@@ -65,7 +65,7 @@ thermal::Inputs CVarmeTapModul::ThermalInputs() const
         in.wall.conductivity0 = material->conductivityAtZero;
         in.wall.slope = material->temperatureCoefficient;
     }
-    in.surface.surroundings = Surroundings(surroundings);
+    in.surface.surroundings = surroundings;
     in.surface.orientation = orientation;
     in.surface.windSpeed = windSpeed;
     in.surface.givenCoefficient = givenCoefficient;
@@ -83,10 +83,10 @@ bool CVarmeTapModul::Calculate()
     const thermal::Inputs in = ThermalInputs();
     if (ok) {
         switch (criterion) {
-        case 0:
+        case Criterion::GivenThickness:
             ok = calculateGivenThickness(in);
             break;
-        case 4:
+        case Criterion::RequiredClass:
             ok = calculateClassRequirement(in);
             break;
         default:
@@ -136,9 +136,12 @@ thermal::StandardThicknessLookup CVarmeTapModul::standardThicknesses() const
     const CIsoProdukt* product = layer1.UsesUserProduct() ? nullptr : layer1.Product();
     if (!product)
         return {};
-    return [product](float thickness) {
+    // A standard thickness that would close a duct insulated inside cannot
+    // be installed, so there is nothing to compare with.
+    return [this, product](float thickness) {
         std::string text;
-        return product->NextStandardThickness(thickness, text);
+        const float standard = product->NextStandardThickness(thickness, text);
+        return standard > 0.0f && !FitsInside(standard) ? -1.0f : standard;
     };
 }
 
@@ -146,10 +149,10 @@ bool CVarmeTapModul::calculateSearch(const thermal::Inputs& in)
 {
     thermal::ThicknessResult result;
     float heatFlowForTotal = 0;
-    if (criterion == 1) {
+    if (criterion == Criterion::GivenSurfaceTemp) {
         result = thermal::ThicknessForSurfaceTemperature(in, givenSurfaceTemp, standardThicknesses());
     } else {
-        if (criterion == 3) {
+        if (criterion == Criterion::GivenClass) {
             const float D = thermal::EquivalentDiameter(in.objectKind, pipeOuterDiameter, diameter, height, width);
             givenHeatLoss = thermal::ClassHeatLoss(givenClass, in.objectKind, D, mediumTemp, ambientTemp, supports,
                                                    in.surface.surroundings);
@@ -163,7 +166,7 @@ bool CVarmeTapModul::calculateSearch(const thermal::Inputs& in)
     // The allowed heat loss of a class was lowered for the supports; the
     // supports are put back on what the insulation lets through.
     heatFlowForTotal = result.needed.heatFlow;
-    if (criterion == 3)
+    if (criterion == Criterion::GivenClass)
         heatFlowForTotal *= thermal::SupportsFactor(in);
     drawnThickness_ = result.thickness;
     fillSearchTable(result, heatFlowForTotal);
@@ -194,7 +197,7 @@ bool CVarmeTapModul::calculateClassRequirement(const thermal::Inputs& in)
 
 void CVarmeTapModul::showResults()
 {
-    const ObjectKind kind = ObjectKind(objectKind);
+    const ObjectKind kind = objectKind;
     const bool drawn =
         kind == ObjectKind::Pipe || kind == ObjectKind::CircularDuct || kind == ObjectKind::RectangularDuctOutside;
     if (drawn) {
@@ -203,7 +206,7 @@ void CVarmeTapModul::showResults()
             drawing.SetDimensions(CInsulationSpace::rectangularDuct, 0.0f, width / 1000.0f + 2.0f * s,
                                   height / 1000.0f + 2.0f * s);
         else
-            drawing.SetDimensions(objectKind,
+            drawing.SetDimensions(int(objectKind),
                                   (kind == ObjectKind::Pipe ? pipeOuterDiameter : diameter) / 1000.0f
                                       + 2.0f * s,
                                   0.0f, 0.0f);

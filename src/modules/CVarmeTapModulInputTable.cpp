@@ -47,9 +47,9 @@ void AddLayer(TableRows& rows, const CIsolasjon& layer, int catalogueCaption, in
 void CVarmeTapModul::fillInputTable()
 {
     TableRows rows(1);
-    rows.Add(62359, {LoadString(kindTexts[objectKind])});
+    const ObjectKind kind = objectKind;
+    rows.Add(62359, {LoadString(kindTexts[int(kind)])});
 
-    const ObjectKind kind = ObjectKind(objectKind);
     switch (kind) {
     case ObjectKind::Pipe:
     case ObjectKind::CircularDuct:
@@ -76,21 +76,21 @@ void CVarmeTapModul::fillInputTable()
 
     const bool flat = isSurface();
     switch (criterion) {
-    case 0:
+    case Criterion::GivenThickness:
         rows.Add(62374, {LoadString(criterionTexts[0])});
         rows.Add(62379, {FormatValue(millimetreFormat, layer1.Thickness())});
         if (twoLayers)
             rows.Add(62380, {FormatValue(millimetreFormat, layer2.Thickness())});
         break;
-    case 1:
+    case Criterion::GivenSurfaceTemp:
         rows.Add(62374, {LoadString(criterionTexts[1])});
         rows.Add(62382, {FormatValue(temperatureFormat, givenSurfaceTemp)});
         break;
-    case 2:
+    case Criterion::GivenHeatLoss:
         rows.Add(62374, {LoadString(criterionTexts[2])});
         rows.Add(62384, {FormatValue(flat ? 62386 : 62385, givenHeatLoss)});
         break;
-    case 3:
+    case Criterion::GivenClass:
         rows.Add(62374, {Sprintf(LoadString(givenClassText), givenClass + 1)});
         break;
     default:
@@ -99,10 +99,10 @@ void CVarmeTapModul::fillInputTable()
     }
 
     AddLayer(rows, layer1, 62387, 62389);
-    if (twoLayers && criterion == 0)
+    if (BothLayers())
         AddLayer(rows, layer2, 62388, 62390);
 
-    if (surroundings != 2) {
+    if (surroundings != Surroundings::GivenCoefficient) {
         const bool own = emissivityTyped || !outerCladding_;
         rows.Add(62391, {own ? LoadString(62392) : outerCladding_->name});
         rows.Add(62393, {FormatValue(twoDecimalsFormat, InsulatedEmissivity())});
@@ -114,10 +114,10 @@ void CVarmeTapModul::fillInputTable()
     rows.Add(62395, {FormatValue(temperatureFormat, ambientTemp)});
 
     switch (surroundings) {
-    case 0:
+    case Surroundings::Indoors:
         rows.Add(62397, {LoadString(62398)});
         break;
-    case 1:
+    case Surroundings::Outdoors:
         rows.Add(62397, {LoadString(62399)});
         rows.Add(62401, {FormatValue(windFormat, windSpeed)});
         break;
@@ -127,20 +127,20 @@ void CVarmeTapModul::fillInputTable()
         break;
     }
 
-    if (!flat && fittingsUsed && (criterion == 0 || criterion == 1))
+    if (!flat && fittingsUsed && (criterion == Criterion::GivenThickness || criterion == Criterion::GivenSurfaceTemp))
         for (const auto& fitting : fittings)
             rows.Add(62405, {fitting->name});
 
-    if (energyCalc || criterion == 4)
+    if (energyCalc || criterion == Criterion::RequiredClass)
         rows.Add(62411, {FormatValue(hoursFormat, operatingHours)});
     if (energyCalc) {
         rows.Add(62413, {FormatValue(priceFormat, energyPrice)});
         rows.Add(62676, {FormatValue(co2Format, co2Factor)});
     }
     if (IsDuct(kind))
-        rows.Add(61221, {FormatValue(flowFormats[flowUnit], flow)});
+        rows.Add(61221, {FormatValue(flowFormats[int(flowUnit)], flow)});
     rows.Add(19, {LoadString(supports ? 20 : 21)});
-    if (criterion == 4)
+    if (criterion == Criterion::RequiredClass)
         rows.Add(65, {FormatValue(twoDecimalsFormat, spillFactor)});
 
     rows.Fill(inputTable, {tableCaption, inputCaption});

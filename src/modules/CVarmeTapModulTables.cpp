@@ -35,6 +35,7 @@ constexpr int uValueRow = 31;
 constexpr int requirementRow = 28;
 constexpr int neededThicknessRow = 62452;
 constexpr int standardThicknessRow = 62458;
+constexpr int standardDoesNotFit = 62720;
 constexpr int thicknessRow = 62521;
 constexpr int classRow = 67;
 
@@ -57,7 +58,7 @@ constexpr int areaFormat = 62467;         // "%.2f m²"
 
 bool CVarmeTapModul::isSurface() const
 {
-    return thermal::IsPlane(ObjectKind(objectKind));
+    return thermal::IsPlane(objectKind);
 }
 
 float CVarmeTapModul::extent() const
@@ -136,8 +137,8 @@ void CVarmeTapModul::fillSearchTable(const thermal::ThicknessResult& result, flo
     const int flowFormat = isSurface() ? perSquareMetreFormat : perMetreFormat;
     const int uFormat = isSurface() ? uPerSquareMetreFormat : uPerMetreFormat;
     const float dT = mediumTemp - ambientTemp;
-    const bool duct = IsDuct(ObjectKind(objectKind));
-    const float D = thermal::EquivalentDiameter(ObjectKind(objectKind), pipeOuterDiameter, diameter, height, width);
+    const bool duct = IsDuct(objectKind);
+    const float D = thermal::EquivalentDiameter(objectKind, pipeOuterDiameter, diameter, height, width);
     const thermal::HeatFlow& needed = result.needed;
     const thermal::HeatFlow& standard = result.standard;
 
@@ -157,9 +158,9 @@ void CVarmeTapModul::fillSearchTable(const thermal::ThicknessResult& result, flo
             rows.Add(innerCoefficientRow, {FormatValue(coefficientFormat, needed.innerCoefficient),
                                            FormatValue(coefficientFormat, standard.innerCoefficient)});
         rows.Add(uValueRow, {FormatValue(uFormat, heatFlowForTotal / dT), FormatValue(uFormat, standard.heatFlow / dT)});
-        if (criterion == 2)
+        if (criterion == Criterion::GivenHeatLoss)
             rows.Add(requirementRow, {{}, thermal::RequirementUValueText(D)});
-        else if (criterion == 4)
+        else if (criterion == Criterion::RequiredClass)
             rows.Add(classRow, {{}, Sprintf(LoadString(integerFormat), computedClass)});
         rows.Fill(resultTable, {tableCaption, neededCaption, standardCaption});
         return;
@@ -169,22 +170,24 @@ void CVarmeTapModul::fillSearchTable(const thermal::ThicknessResult& result, flo
     rows.Add(neededThicknessRow, {FormatValue(millimetreFormat, result.thickness * 1000.0f)});
     if (!layer1.UsesUserProduct() && layer1.Product()) {
         std::string text;
-        layer1.Product()->NextStandardThickness(result.thickness, text);
+        const float standard = layer1.Product()->NextStandardThickness(result.thickness, text);
+        if (standard > 0.0f && !FitsInside(standard))
+            text = Sprintf(LoadString(standardDoesNotFit), double(standard));
         rows.Add(standardThicknessRow, {text});
     }
-    if (criterion != 1)
+    if (criterion != Criterion::GivenSurfaceTemp)
         rows.Add(surfaceTempRow, {FormatValue(temperatureFormat, needed.surfaceTemp)});
     rows.Add(heatLossRow, {FormatValue(flowFormat, needed.heatFlow)});
     rows.Add(outerCoefficientRow, {FormatValue(coefficientFormat, needed.outerCoefficient)});
     rows.Add(bareHeatLossRow, {FormatValue(flowFormat, result.bare.heatFlow)});
-    if (criterion == 3)
+    if (criterion == Criterion::GivenClass)
         rows.Add(totalHeatLossRow, {FormatValue(wattFormat, heatFlowForTotal * extent())});
     if (duct)
         rows.Add(innerCoefficientRow, {FormatValue(coefficientFormat, needed.innerCoefficient)});
     rows.Add(uValueRow, {FormatValue(uFormat, needed.heatFlow / dT)});
-    if (criterion == 1 || criterion == 2)
+    if (criterion == Criterion::GivenSurfaceTemp || criterion == Criterion::GivenHeatLoss)
         rows.Add(requirementRow, {thermal::RequirementUValueText(D)});
-    else if (criterion == 4)
+    else if (criterion == Criterion::RequiredClass)
         rows.Add(classRow, {Sprintf(LoadString(integerFormat), computedClass)});
     rows.Fill(resultTable, {tableCaption, resultCaption});
 }
@@ -204,10 +207,10 @@ void CVarmeTapModul::fillBareTable(const thermal::HeatFlow& bare)
         rows.Add(energyRow, {FormatValue(energyFormat, energy)});
         rows.Add(energyCostRow, {FormatValue(costFormat, energy * energyPrice / 100.0f)});
     }
-    if (IsDuct(ObjectKind(objectKind)))
+    if (IsDuct(objectKind))
         rows.Add(innerCoefficientRow, {FormatValue(coefficientFormat, bare.innerCoefficient)});
     rows.Add(uValueRow, {FormatValue(uFormat, bare.heatFlow / (mediumTemp - ambientTemp))});
-    const float D = thermal::EquivalentDiameter(ObjectKind(objectKind), pipeOuterDiameter, diameter, height, width);
+    const float D = thermal::EquivalentDiameter(objectKind, pipeOuterDiameter, diameter, height, width);
     rows.Add(requirementRow, {thermal::RequirementUValueText(D)});
     rows.Fill(resultTable, {tableCaption, resultCaption});
 }

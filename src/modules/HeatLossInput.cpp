@@ -15,11 +15,6 @@ constexpr int mediumAboveMax = 62559;
 constexpr int ambientAboveMax = 62560;
 constexpr int thicknessWord = 61253;
 
-bool isFlat(int kind)
-{
-    return kind == 4 || kind == 5;
-}
-
 // A layer in use needs a product and, when its thickness is given, one its
 // product allows and more than nothing (the layer dialog holds it there; a
 // document need not).
@@ -39,26 +34,31 @@ bool checkLayer(const CIsolasjon& layer, bool thicknessGiven, const char* field,
 
 float HeatLossInput::InsideThickness() const
 {
-    if (objectKind != 3 || !ThicknessGiven())
+    if (objectKind != ObjectKind::RectangularDuctInside || !ThicknessGiven())
         return 0.0f;
     return layer1.Thickness() + (BothLayers() ? layer2.Thickness() : 0.0f);
 }
 
 float HeatLossInput::FreeFlowArea() const
 {
-    return thermal::FlowArea(ObjectKind(objectKind), diameter, height, width, InsideThickness());
+    return thermal::FlowArea(objectKind, diameter, height, width, InsideThickness());
 }
 
 float HeatLossInput::VolumeFlow() const
 {
-    return thermal::VolumeFlow(FlowUnit(flowUnit), flow, FreeFlowArea());
+    return thermal::VolumeFlow(flowUnit, flow, FreeFlowArea());
+}
+
+bool HeatLossInput::FitsInside(float thickness) const
+{
+    return objectKind != ObjectKind::RectangularDuctInside || (2 * thickness < width && 2 * thickness < height);
 }
 
 bool CheckHeatLossInput(const HeatLossInput& in, bool hasOuterCladding, InputCheck& check)
 {
     namespace f = heatLossFields;
-    const int k = in.objectKind;
-    const int c = in.criterion;
+    const ObjectKind k = in.objectKind;
+    const Criterion c = in.criterion;
 
     if (!checkLayer(in.layer1, in.ThicknessGiven(), "layer1", check) ||
         !check.Warn(in.layer1.Product()->maxTemperature < in.mediumTemp, mediumAboveMax))
@@ -73,24 +73,23 @@ bool CheckHeatLossInput(const HeatLossInput& in, bool hasOuterCladding, InputChe
     }
 
     switch (k) {
-    case 0: {
+    case ObjectKind::Pipe: {
         // Without an own dimension the pipe comes from the dimension list.
         const char* focus = in.ownDimension ? f::pipeOuterDiameter.name : "pipeDimension";
         if (!check.Range(focus, f::pipeOuterDiameter.wordId, in.pipeOuterDiameter, 1.0f, 1500.0f))
             return false;
         break;
     }
-    case 1:
+    case ObjectKind::CircularDuct:
         if (!check.Range(f::diameter, in, 1.0f, 3000.0f))
             return false;
         break;
-    case 2:
-    case 3:
+    case ObjectKind::RectangularDuctOutside:
+    case ObjectKind::RectangularDuctInside:
         if (!check.Range(f::height, in) || !check.Range(f::width, in))
             return false;
-        if (k == 3) {
-            const float t = in.InsideThickness();
-            if (!check.Require(!(in.width <= 2 * t || 2 * t >= in.height), tooThickInside, f::width.name))
+        if (k == ObjectKind::RectangularDuctInside) {
+            if (!check.Require(in.FitsInside(in.InsideThickness()), tooThickInside, f::width.name))
                 return false;
         }
         break;
@@ -98,10 +97,10 @@ bool CheckHeatLossInput(const HeatLossInput& in, bool hasOuterCladding, InputChe
         break;
     }
 
-    if (isFlat(k)) {
+    if (IsFlatSurface(k)) {
         if (!check.Range(f::area, in))
             return false;
-    } else if (c == 0 && !check.Range(f::length, in)) {
+    } else if (c == Criterion::GivenThickness && !check.Range(f::length, in)) {
         return false;
     }
 
@@ -109,20 +108,20 @@ bool CheckHeatLossInput(const HeatLossInput& in, bool hasOuterCladding, InputChe
         return false;
     if (in.energyCalc && !check.Range(f::energyPrice, in))
         return false;
-    if ((in.energyCalc || c == 4) && (!check.Range(f::operatingHours, in) || !check.Range(f::spillFactor, in)))
+    if ((in.energyCalc || c == Criterion::RequiredClass) && (!check.Range(f::operatingHours, in) || !check.Range(f::spillFactor, in)))
         return false;
 
-    if (in.surroundings == 1 && !check.Range(f::windSpeed, in))
+    if (in.surroundings == Surroundings::Outdoors && !check.Range(f::windSpeed, in))
         return false;
-    if (in.surroundings == 2 && !check.Range(f::givenCoefficient, in))
+    if (in.surroundings == Surroundings::GivenCoefficient && !check.Range(f::givenCoefficient, in))
         return false;
 
-    if (c == 1) {
+    if (c == Criterion::GivenSurfaceTemp) {
         const float low = std::min(in.mediumTemp, in.ambientTemp) + 0.1f;
         const float high = std::max(in.mediumTemp, in.ambientTemp) - 0.1f;
         if (!check.Range(f::givenSurfaceTemp, in, low, high))
             return false;
-    } else if (c == 2) {
+    } else if (c == Criterion::GivenHeatLoss) {
         const bool warmer = in.mediumTemp >= in.ambientTemp;
         if (!check.Range(f::givenHeatLoss, in, warmer ? 1.0f : -500.0f, warmer ? 500.0f : -1.0f))
             return false;
@@ -130,5 +129,5 @@ bool CheckHeatLossInput(const HeatLossInput& in, bool hasOuterCladding, InputChe
 
     if (!check.Require(std::fabs(in.mediumTemp - in.ambientTemp) >= 0.1f, differenceTooSmall, f::mediumTemp.name))
         return false;
-    return check.Require(in.surroundings == 2 || in.emissivityTyped || hasOuterCladding, chooseCladding, "cladding");
+    return check.Require(in.surroundings == Surroundings::GivenCoefficient || in.emissivityTyped || hasOuterCladding, chooseCladding, "cladding");
 }

@@ -2,14 +2,26 @@
 
 #include "CIsolasjon.h"
 #include "doc/InputCheck.h"
+#include "thermal/Choices.h"
+
+// What the heat loss module finds: the heat loss of a given thickness, or
+// the thickness for a surface temperature, a heat loss or an insulation class.
+enum class Criterion : int {
+    GivenThickness = 0,
+    GivenSurfaceTemp = 1,
+    GivenHeatLoss = 2,
+    GivenClass = 3,
+    RequiredClass = 4, // the class EN 12828 asks for by the degree-hours
+};
+inline constexpr int CriterionCount = 5;
 
 // The heat loss module's own input: the numbers, flags and choices it
 // stores, with their defaults. The module holds it; its dialog edits a copy.
 // The catalogue items it uses (claddings, the pipe) stay with the module,
 // which stands in their dependents.
 struct HeatLossInput {
-    int criterion = 0; // 0 given thickness, 1 surface temperature, 2 heat loss, 3 class, 4 class by EN 12828
-    int objectKind = 0;
+    Criterion criterion = Criterion::GivenThickness;
+    ObjectKind objectKind = ObjectKind::Pipe;
     float mediumTemp = 50.0f;       // °C
     float ambientTemp = 20.0f;      // °C
     float givenSurfaceTemp = 30.0f; // °C
@@ -21,7 +33,7 @@ struct HeatLossInput {
     bool twoLayers = false;
     CIsolasjon layer1{0, true};
     CIsolasjon layer2{0, true};
-    int surroundings = 0;
+    Surroundings surroundings = Surroundings::Indoors;
     float windSpeed = 2.0f;         // m/s
     float givenCoefficient = 5.0f;  // W/m²K
     bool emissivityTyped = false;
@@ -33,7 +45,7 @@ struct HeatLossInput {
     bool energyCalc = false;
     float givenHeatLoss = 10.0f;    // W/m or W/m²
     float co2Factor = 750.0f;       // g/kWh
-    int flowUnit = 0;
+    FlowUnit flowUnit = FlowUnit::CubicMetresPerHour;
     float flow = 10.0f;
     int orientation = 0;
     bool supports = false;
@@ -45,7 +57,7 @@ struct HeatLossInput {
     float pipeWall = 2.0f;           // mm
 
     // Whether the layers' thickness is given (the first criterion) rather than searched.
-    bool ThicknessGiven() const { return criterion == 0; }
+    bool ThicknessGiven() const { return criterion == Criterion::GivenThickness; }
     bool BothLayers() const { return twoLayers && ThicknessGiven(); }
     // The insulation inside a duct insulated inside, mm: both layers when
     // their thickness is given, none while it is searched.
@@ -55,6 +67,9 @@ struct HeatLossInput {
     float FreeFlowArea() const;
     // The flow in m³/s.
     float VolumeFlow() const;
+    // Whether insulation this thick (mm) leaves an opening in a duct
+    // insulated inside; anywhere else any thickness fits.
+    bool FitsInside(float thickness) const;
 };
 
 namespace heatLossFields {

@@ -73,9 +73,9 @@ float SectionInput::CrossSection() const
 float SectionInput::VolumeFlow() const
 {
     switch (flowUnit) {
-    case 0:
+    case FlowUnit::CubicMetresPerHour:
         return flow / 3600.0f;
-    case 1:
+    case FlowUnit::LitresPerSecond:
         return flow / 1000.0f;
     default:
         return CrossSection() * flow;
@@ -124,12 +124,12 @@ float SectionInput::Layer2Area() const
     }
 }
 
-FlowRange FlowRangeOf(int flowUnit)
+FlowRange FlowRangeOf(FlowUnit flowUnit)
 {
     switch (flowUnit) {
-    case 0:
+    case FlowUnit::CubicMetresPerHour:
         return {0.01f, 360000.0f};
-    case 1:
+    case FlowUnit::LitresPerSecond:
         return {0.01f, 100000.0f};
     default:
         return {0.001f, 50.0f};
@@ -183,7 +183,7 @@ bool CheckSectionInput(const SectionInput& in, const SectionChoices& choices, In
     if (!check.Range(f::flow.name, flowWord, in.flow, flow.low, flow.high))
         return false;
 
-    if (in.Insulated() && in.surroundings != 2) {
+    if (in.Insulated() && in.surroundings != Surroundings::GivenCoefficient) {
         if (in.ownEmissivity) {
             if (!check.Range(f::emissivity, in))
                 return false;
@@ -191,9 +191,9 @@ bool CheckSectionInput(const SectionInput& in, const SectionChoices& choices, In
             return false;
         }
     }
-    if (in.surroundings == 1 && !check.Range(f::windSpeed, in))
+    if (in.surroundings == Surroundings::Outdoors && !check.Range(f::windSpeed, in))
         return false;
-    if (in.surroundings == 2 && !check.Range(f::outerCoefficient, in))
+    if (in.surroundings == Surroundings::GivenCoefficient && !check.Range(f::outerCoefficient, in))
         return false;
     // Below 0.1 the air film would hold back everything, and at 0 nothing
     // is left to divide by.

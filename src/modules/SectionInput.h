@@ -1,6 +1,7 @@
 #pragma once
 
 #include "doc/InputCheck.h"
+#include "thermal/Choices.h"
 
 #include <string>
 #include <vector>
@@ -25,12 +26,12 @@ struct SectionInput {
     float layer2Thickness = 50.0f;
     float layer2UserThickness = 50.0f;
     float ambientTemperature = 20.0f; // °C
-    int surroundings = 0;             // 0 indoors, 1 outdoors, 2 outer coefficient given
+    Surroundings surroundings = Surroundings::Indoors;
     float windSpeed = 2.0f;           // m/s
     float outerCoefficient = 5.0f;    // W/(m²·K)
     bool innerCoefficientGiven = false;
     float innerCoefficient = 10.0f; // W/(m²·K)
-    int flowUnit = 0;               // 0 m³/h, 1 l/s, 2 m/s
+    FlowUnit flowUnit = FlowUnit::CubicMetresPerHour;
     float flow = 100.0f;
     bool ownEmissivity = false;
     float emissivity = 0.94f;
@@ -136,4 +137,4 @@ struct FlowRange {
     float low;
     float high;
 };
-FlowRange FlowRangeOf(int flowUnit);
+FlowRange FlowRangeOf(FlowUnit flowUnit);

@@ -106,7 +106,7 @@ CSegmentDlg::CSegmentDlg(Values values, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Rör/Kanal sektion"));
     shownSource_ = std::clamp(values_.insulationSource, 0, 2);
-    shownFlowUnit_ = std::clamp(values_.flowUnit, 0, 2);
+    shownFlowUnit_ = std::clamp(int(values_.flowUnit), 0, 2);
     cladding_.SetInsideList(values_.InsideInsulated() || shownSource_ == 2);
     cladding_.AddInner(values_.innerCladdingEnabled, values_.innerCladding);
     // The shared groups' choices in this dialog's words; the given
@@ -571,7 +571,7 @@ void CSegmentDlg::storeChoices()
     v.userProduct = static_cast<CEgendefIsoProdukt*>(chosenProduct(user_));
     v.layer2Product = chosenProduct(catalogue2_);
     v.layer2UserProduct = static_cast<CEgendefIsoProdukt*>(chosenProduct(user2_));
-    v.flowUnit = shownFlowUnit_;
+    v.flowUnit = FlowUnit(shownFlowUnit_);
     v.vertical = orientations_->checkedId();
     v.innerCoefficientGiven = innerGiven_->isChecked();
     // What a section of this type cannot have, it does not keep.

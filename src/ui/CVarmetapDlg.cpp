@@ -38,21 +38,6 @@ constexpr int classCount = 7;
 constexpr int ductClassCount = 6;
 constexpr int pictureSize = 160;
 
-bool isDuct(int kind)
-{
-    return kind >= 1 && kind <= 3;
-}
-
-bool isFlat(int kind)
-{
-    return kind == 4 || kind == 5;
-}
-
-bool usesInsideList(int kind)
-{
-    return kind == 3 || kind == 5;
-}
-
 InputCheck::Ask okCancelWarning()
 {
     return [](int questionId) {
@@ -78,8 +63,8 @@ CVarmetapDlg::Values CVarmetapDlg::ValuesOf(const CVarmeTapModul& m)
 void CVarmetapDlg::TakeValues(CVarmeTapModul& m, Values& v)
 {
     static_cast<HeatLossInput&>(m) = v;
-    m.layer1.objectKind = v.objectKind;
-    m.layer2.objectKind = v.objectKind;
+    m.layer1.objectKind = int(v.objectKind);
+    m.layer2.objectKind = int(v.objectKind);
     m.SetOuterCladding(v.outerCladding);
     m.SetInnerCladding(v.innerCladding);
     TakeList(m.fittings, v.fittings, true);
@@ -124,7 +109,7 @@ CVarmetapDlg::CVarmetapDlg(Values values, QWidget* parent)
 {
     setWindowTitle(QString::fromUtf8("Varmeförlustberäkning"));
     layers_.AddSecondLayer(values_.layer2, values_.twoLayers);
-    cladding_.SetInsideList(usesInsideList(values_.objectKind));
+    cladding_.SetInsideList(IsInsideInsulated(values_.objectKind));
     cladding_.AddInner(values_.innerCladdingUsed, values_.innerCladding);
 
     pictureLabel_ = new QLabel(this);
@@ -180,7 +165,7 @@ QGroupBox* CVarmetapDlg::criterionBox()
     classNote_ = new QLabel(QStringLiteral("(Branschstandard Teknisk isolering 2020)"), this);
     grid->addWidget(classNote_, 4, 0, 1, 2);
     grid->addWidget(AddRadio(this, "Nödv. isolertjocklek enligt EN12828", "criterion4", criteria_, 4), 5, 0, 1, 2);
-    criteria_->button(std::clamp(values_.criterion, 0, 4))->setChecked(true);
+    criteria_->button(int(values_.criterion))->setChecked(true);
     connect(criteria_, &QButtonGroup::idClicked, this, [this] { updateStates(); });
     return box;
 }
@@ -197,7 +182,7 @@ QGroupBox* CVarmetapDlg::kindBox()
     orientations_ = new QButtonGroup(this);
     grid->addWidget(AddRadio(this, "Horisontal", "horizontal", orientations_, 0), 6, 0);
     grid->addWidget(AddRadio(this, "Vertikal", "vertical", orientations_, 1), 6, 1);
-    kinds_->button(std::clamp(values_.objectKind, 0, 5))->setChecked(true);
+    kinds_->button(int(values_.objectKind))->setChecked(true);
     orientations_->button(values_.orientation == 1 ? 1 : 0)->setChecked(true);
     connect(kinds_, &QButtonGroup::idClicked, this, [this] { onKindChanged(); });
     connect(orientations_, &QButtonGroup::idClicked, this, [this] { updateStates(); });
@@ -240,8 +225,8 @@ QGroupBox* CVarmetapDlg::flowBox()
     grid->addWidget(AddRadio(this, "[m³/h]", "flowUnit0", flowUnits_, 0), 1, 0);
     grid->addWidget(AddRadio(this, "[liter/s]", "flowUnit1", flowUnits_, 1), 1, 1);
     grid->addWidget(AddRadio(this, "[m/s]", "flowUnit2", flowUnits_, 2), 1, 2);
-    shownFlowUnit_ = std::clamp(values_.flowUnit, 0, 2);
-    flowUnits_->button(shownFlowUnit_)->setChecked(true);
+    shownFlowUnit_ = values_.flowUnit;
+    flowUnits_->button(int(shownFlowUnit_))->setChecked(true);
     NumberRow& flow = rows_[f::flow];
     flow.Label()->setObjectName(QStringLiteral("flowLabel"));
     grid->addWidget(flow.Label(), 2, 0, 1, 2);
@@ -288,7 +273,7 @@ QGroupBox* CVarmetapDlg::extraBox()
 void CVarmetapDlg::fillClasses()
 {
     // Ducts have no class 7; a chosen class 7 becomes class 6.
-    const int wanted = isDuct(kinds_->checkedId()) ? ductClassCount : classCount;
+    const int wanted = IsDuct(shownKind()) ? ductClassCount : classCount;
     const int current = classBox_->currentIndex();
     if (classBox_->count() == wanted)
         return;
@@ -300,17 +285,18 @@ void CVarmetapDlg::fillClasses()
 
 void CVarmetapDlg::onKindChanged()
 {
-    const int kind = kinds_->checkedId();
-    layers_.SetObjectKind(kind);
+    const ObjectKind kind = shownKind();
+    layers_.SetObjectKind(int(kind));
     // Objects insulated inside take their outer surface from another list.
-    cladding_.SetInsideList(usesInsideList(kind));
+    cladding_.SetInsideList(IsInsideInsulated(kind));
     fillClasses();
     updateStates();
 }
 
-void CVarmetapDlg::onFlowUnitChanged(int unit)
+void CVarmetapDlg::onFlowUnitChanged(int id)
 {
-    const int from = shownFlowUnit_;
+    const FlowUnit unit = FlowUnit(id);
+    const FlowUnit from = shownFlowUnit_;
     if (unit == from)
         return;
     shownFlowUnit_ = unit;
@@ -322,83 +308,96 @@ void CVarmetapDlg::onFlowUnitChanged(int unit)
     // The free area by the dimensions and layers shown now, by the rule the
     // calculation uses.
     HeatLossInput shown = values_;
-    shown.objectKind = kinds_->checkedId();
-    shown.criterion = criteria_->checkedId();
+    shown.objectKind = shownKind();
+    shown.criterion = shownCriterion();
     shown.twoLayers = layers_.TwoLayersChecked();
     shown.diameter = rows_[f::diameter].Typed(values_.diameter);
     shown.height = rows_[f::height].Typed(values_.height);
     shown.width = rows_[f::width].Typed(values_.width);
     const float area = shown.FreeFlowArea();
     // Without a free area a speed says nothing about the volume; the value stays.
-    if ((from == 2 || unit == 2) && !(area > 0.0f))
+    const bool speed = from == FlowUnit::MetresPerSecond || unit == FlowUnit::MetresPerSecond;
+    if (speed && !(area > 0.0f))
         return;
     const float perUnit[2] = {3600.0f, 1000.0f}; // m³/h and l/s per m³/s
     float converted = value;
-    if (from == 0 && unit == 1)
-        converted = value / 3.6f;
-    else if (from == 1 && unit == 0)
-        converted = value * 3.6f;
-    else if (unit == 2)
-        converted = value / (area * perUnit[from]);
+    if (!speed)
+        converted = unit == FlowUnit::LitresPerSecond ? value / 3.6f : value * 3.6f;
+    else if (unit == FlowUnit::MetresPerSecond)
+        converted = value / (area * perUnit[int(from)]);
     else
-        converted = value * area * perUnit[unit];
+        converted = value * area * perUnit[int(unit)];
     flow.Show(FlowText(converted));
+}
+
+ObjectKind CVarmetapDlg::shownKind() const
+{
+    return ObjectKind(kinds_->checkedId());
+}
+
+Criterion CVarmetapDlg::shownCriterion() const
+{
+    return Criterion(criteria_->checkedId());
 }
 
 void CVarmetapDlg::updateStates()
 {
-    const int k = kinds_->checkedId();
-    const bool flat = isFlat(k);
+    using enum Criterion;
+    const ObjectKind k = shownKind();
+    const bool flat = IsFlatSurface(k);
+    const bool rectangular = k == ObjectKind::RectangularDuctOutside || k == ObjectKind::RectangularDuctInside;
     const bool vertical = orientations_->checkedId() == 1;
 
     // A criterion the object does not offer falls back to the given thickness.
-    criteria_->button(4)->setEnabled(!isDuct(k));
-    criteria_->button(3)->setEnabled(k != 2 && k != 3);
+    criteria_->button(int(RequiredClass))->setEnabled(!IsDuct(k));
+    criteria_->button(int(GivenClass))->setEnabled(!rectangular);
     if (!criteria_->checkedButton()->isEnabled())
-        criteria_->button(0)->setChecked(true);
-    const int c = criteria_->checkedId();
+        criteria_->button(int(GivenThickness))->setChecked(true);
+    const Criterion c = shownCriterion();
 
-    rows_[f::diameter].SetEnabled(k == 1);
-    rows_[f::height].SetEnabled(k == 2 || k == 3 || (flat && vertical));
-    rows_[f::width].SetEnabled(k == 2 || k == 3);
-    pipe_.UpdateStates(k == 0);
-    rows_[f::length].SetEnabled(!flat && (c == 0 || c == 3));
-    rows_[f::area].SetEnabled(flat && (c == 0 || c == 3));
-    rows_[f::givenSurfaceTemp].SetEnabled(c == 1);
-    rows_[f::givenHeatLoss].SetEnabled(c == 2);
+    rows_[f::diameter].SetEnabled(k == ObjectKind::CircularDuct);
+    rows_[f::height].SetEnabled(rectangular || (flat && vertical));
+    rows_[f::width].SetEnabled(rectangular);
+    pipe_.UpdateStates(k == ObjectKind::Pipe);
+    const bool extentGiven = c == GivenThickness || c == GivenClass;
+    rows_[f::length].SetEnabled(!flat && extentGiven);
+    rows_[f::area].SetEnabled(flat && extentGiven);
+    rows_[f::givenSurfaceTemp].SetEnabled(c == GivenSurfaceTemp);
+    rows_[f::givenHeatLoss].SetEnabled(c == GivenHeatLoss);
     rows_[f::givenHeatLoss].Label()->setText(
         ToQString(LoadString(flat ? heatLossPerAreaLabel : heatLossPerMetreLabel)));
-    classBox_->setEnabled(c == 3);
-    classNote_->setEnabled(c == 3);
-    rows_[f::spillFactor].SetEnabled(c == 4);
+    classBox_->setEnabled(c == GivenClass);
+    classNote_->setEnabled(c == GivenClass);
+    rows_[f::spillFactor].SetEnabled(c == RequiredClass);
 
-    layers_.UpdateStates(c == 0, c == 0);
+    layers_.UpdateStates(c == GivenThickness, c == GivenThickness);
 
-    fittingsUsed_->setEnabled(k == 0 && c == 0);
-    const bool fittingList = k == 0 && c == 0 && fittingsUsed_->isChecked();
+    const bool pipeFittings = k == ObjectKind::Pipe && c == GivenThickness;
+    fittingsUsed_->setEnabled(pipeFittings);
+    const bool fittingList = pipeFittings && fittingsUsed_->isChecked();
     for (QWidget* w : std::initializer_list<QWidget*>{fittings_, newFitting_, updateFitting_, removeFitting_})
         w->setEnabled(fittingList);
 
-    supports_->setEnabled(!flat && k != 3 && (c == 0 || c == 3));
-    energyCalc_->setEnabled(c == 0);
-    const bool energy = energyCalc_->isChecked() && c == 0;
-    energy_.UpdateStates(energy || c == 4, energy);
+    supports_->setEnabled(!flat && k != ObjectKind::RectangularDuctInside && extentGiven);
+    energyCalc_->setEnabled(c == GivenThickness);
+    const bool energy = energyCalc_->isChecked() && c == GivenThickness;
+    energy_.UpdateStates(energy || c == RequiredClass, energy);
 
     surroundings_.UpdateStates();
-    cladding_.UpdateStates(usesInsideList(k));
+    cladding_.UpdateStates(IsInsideInsulated(k));
 
-    const bool duct = isDuct(k);
+    const bool duct = IsDuct(k);
     flowGroupLabel_->setEnabled(duct);
     for (QAbstractButton* b : flowUnits_->buttons())
         b->setEnabled(duct);
     rows_[f::flow].SetEnabled(duct);
-    rows_[f::flow].Label()->setText(ToQString(LoadString(flowLabels[shownFlowUnit_])));
+    rows_[f::flow].Label()->setText(ToQString(LoadString(flowLabels[int(shownFlowUnit_)])));
     updatePicture();
 }
 
 void CVarmetapDlg::updatePicture()
 {
-    picture_ = PictureFor(values_.layer1, kinds_->checkedId(), orientations_->checkedId() == 1);
+    picture_ = PictureFor(values_.layer1, int(shownKind()), orientations_->checkedId() == 1);
     const QImage image = QtPictures::Image(picture_, QSize(pictureSize, pictureSize));
     pictureLabel_->setPixmap(QPixmap::fromImage(image));
 }
@@ -455,10 +454,10 @@ void CVarmetapDlg::OnRemoveFitting()
 void CVarmetapDlg::storeChoices()
 {
     Values& v = values_;
-    v.criterion = criteria_->checkedId();
-    v.objectKind = kinds_->checkedId();
+    v.criterion = shownCriterion();
+    v.objectKind = shownKind();
     v.orientation = orientations_->checkedId();
-    layers_.SetObjectKind(v.objectKind);
+    layers_.SetObjectKind(int(v.objectKind));
     layers_.Store();
     surroundings_.Store();
     cladding_.Store();

@@ -74,7 +74,10 @@ private:
     QGroupBox* extraBox();
     void fillClasses();
     void onKindChanged();
-    void onFlowUnitChanged(int unit);
+    void onFlowUnitChanged(int id);
+    // The kind and criterion the radio buttons show.
+    ObjectKind shownKind() const;
+    Criterion shownCriterion() const;
     void updateStates();
     void updatePicture();
     void storeChoices();
@@ -89,7 +92,7 @@ private:
     PipeGroup pipe_;
     EnergyGroup energy_;
     platform::PictureRef picture_;
-    int shownFlowUnit_ = 0;
+    FlowUnit shownFlowUnit_ = FlowUnit::CubicMetresPerHour;
 
     QButtonGroup* criteria_;
     QButtonGroup* kinds_;

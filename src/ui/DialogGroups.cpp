@@ -70,7 +70,7 @@ void FillNames(QComboBox* box, const std::vector<std::string>& names, int curren
     box->setCurrentIndex(current);
 }
 
-SurroundingsGroup::SurroundingsGroup(QWidget* dialog, int& surroundings, NumberRow& windSpeed,
+SurroundingsGroup::SurroundingsGroup(QWidget* dialog, Surroundings& surroundings, NumberRow& windSpeed,
                                      NumberRow& coefficient, NumberRow& ambientTemp, std::function<void()> changed)
     : surroundings_(surroundings), windSpeed_(windSpeed), coefficient_(coefficient), ambientTemp_(ambientTemp),
       box_(new QGroupBox(QStringLiteral("Omgivning"), dialog)), buttons_(new QButtonGroup(dialog))
@@ -83,22 +83,22 @@ SurroundingsGroup::SurroundingsGroup(QWidget* dialog, int& surroundings, NumberR
     grid->addWidget(climate_, 2, 2);
     grid->addWidget(AddRadio(dialog, "Givet utv. värmeövergångstal", "surroundings2", buttons_, 2), 3, 0, 1, 3);
     coefficient_.PlaceIn(grid, 4);
-    buttons_->button(std::clamp(surroundings, 0, 2))->setChecked(true);
+    buttons_->button(int(surroundings))->setChecked(true);
     QObject::connect(buttons_, &QButtonGroup::idClicked, box_, [changed] { changed(); });
     QObject::connect(climate_, &QPushButton::clicked, box_, [this] { OnClimate(); });
 }
 
-int SurroundingsGroup::Chosen() const
+Surroundings SurroundingsGroup::Chosen() const
 {
-    return buttons_->checkedId();
+    return Surroundings(buttons_->checkedId());
 }
 
 void SurroundingsGroup::UpdateStates()
 {
-    const int s = Chosen();
-    windSpeed_.SetEnabled(s == 1);
-    climate_->setEnabled(s == 1 && ClimateLocations() != nullptr);
-    coefficient_.SetEnabled(s == 2);
+    const Surroundings s = Chosen();
+    windSpeed_.SetEnabled(s == Surroundings::Outdoors);
+    climate_->setEnabled(s == Surroundings::Outdoors && ClimateLocations() != nullptr);
+    coefficient_.SetEnabled(s == Surroundings::GivenCoefficient);
 }
 
 void SurroundingsGroup::Store()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "thermal/Choices.h"
+
 #include <QObject>
 #include <QString>
 
@@ -77,17 +79,17 @@ private:
 // temperature into the ambient row and its wind speed into the wind row.
 class SurroundingsGroup {
 public:
-    SurroundingsGroup(QWidget* dialog, int& surroundings, NumberRow& windSpeed, NumberRow& coefficient,
+    SurroundingsGroup(QWidget* dialog, Surroundings& surroundings, NumberRow& windSpeed, NumberRow& coefficient,
                       NumberRow& ambientTemp, std::function<void()> changed);
 
     QGroupBox* Box() const { return box_; }
-    int Chosen() const;
+    Surroundings Chosen() const;
     void UpdateStates();
     void Store();
     void OnClimate();
 
 private:
-    int& surroundings_;
+    Surroundings& surroundings_;
     NumberRow& windSpeed_;
     NumberRow& coefficient_;
     NumberRow& ambientTemp_;

@@ -11,6 +11,7 @@
 #include "CKanalTempDlg.h"
 #include "CKlimaDlg.h"
 #include "CKlimastedDlg.h"
+#include "CLydDlg.h"
 #include "CMantlingDlg.h"
 #include "CProjectDlg.h"
 #include "CRordimensjonDlg.h"
@@ -35,6 +36,7 @@
 #include "modules/CIsolasjon.h"
 #include "modules/CKanalTempModul.h"
 #include "modules/CSegment.h"
+#include "modules/CLydModul.h"
 #include "modules/CTilleggsutstyr.h"
 #include "modules/CVarmeTapModul.h"
 
@@ -44,6 +46,7 @@ void RegisterEditors(QtEditorService& editors)
     editors.Register(CVarmeTapModul::classInfo.name, EditHeatLoss);
     editors.Register(CKanalTempModul::classInfo.name, EditFlow);
     editors.Register(CSegment::classInfo.name, EditSection);
+    editors.Register(CLydModul::classInfo.name, EditSound);
     editors.Register(CIsolasjon::classInfo.name, EditInsulationLayer);
     editors.Register(CTilleggsutstyr::classInfo.name, EditFitting);
     editors.Register(CKlima::classInfo.name, EditClimate);

@@ -8,6 +8,7 @@
 //   golden_documents CASE...    only these
 
 #include "ScopedWorkingFolder.h"
+#include "database/CAbsorpsjon.h"
 #include "database/CDataBase.h"
 #include "database/CIsoProdukt.h"
 #include "database/CMantling.h"
@@ -16,6 +17,7 @@
 #include "doc/CVekDoc.h"
 #include "database/CVeske.h"
 #include "modules/CKanalTempModul.h"
+#include "modules/CLydModul.h"
 #include "modules/CTilleggsutstyr.h"
 #include "modules/CVarmeTapModul.h"
 #include "modules/StandardDocumentParts.h"
@@ -67,8 +69,8 @@ void TakePipe(CVarmeTapModul& m, const std::string& material, const std::string&
 // products of the kind.
 void Choose(CVarmeTapModul& m, int objectKind, int criterion)
 {
-    m.objectKind = objectKind;
-    m.criterion = criterion;
+    m.objectKind = ObjectKind(objectKind);
+    m.criterion = Criterion(criterion);
     m.layer1.objectKind = objectKind;
     m.layer2.objectKind = objectKind;
 }
@@ -101,7 +103,7 @@ const std::vector<GoldenCase> cases = {
          TakePipe(m, "Stålrör, svetsat/svart", "DN100");
          m.mediumTemp = 180.0f;
          m.ambientTemp = 0.0f;
-         m.surroundings = 1;
+         m.surroundings = Surroundings::Outdoors;
          m.windSpeed = 4.0f;
          m.length = 50.0f;
          m.twoLayers = true;
@@ -131,7 +133,7 @@ const std::vector<GoldenCase> cases = {
          m.givenSurfaceTemp = 24.0f;
          m.width = 600.0f;
          m.height = 400.0f;
-         m.flowUnit = 1;
+         m.flowUnit = FlowUnit::LitresPerSecond;
          m.flow = 800.0f;
          m.layer1.SetCatalogueProduct(Product("Lamellmatta stenull 40 kg/m³ med aluminiumfolie"));
          m.SetOuterCladding(Named<CMantling>(CDataBase::outerCladdings, "Armerad aluminiumfolie"));
@@ -144,7 +146,7 @@ const std::vector<GoldenCase> cases = {
          m.mediumTemp = 35.0f;
          m.ambientTemp = 5.0f;
          m.diameter = 315.0f;
-         m.flowUnit = 0;
+         m.flowUnit = FlowUnit::CubicMetresPerHour;
          m.flow = 1000.0f;
          m.givenHeatLoss = 14.0f;
          m.layer1.SetCatalogueProduct(Product("Lamellmatta glasull 30 kg/m³ med aluminiumfolie"));
@@ -160,7 +162,7 @@ const std::vector<GoldenCase> cases = {
          m.width = 800.0f;
          m.height = 500.0f;
          m.length = 15.0f;
-         m.flowUnit = 2;
+         m.flowUnit = FlowUnit::MetresPerSecond;
          m.flow = 4.0f;
          m.layer1.SetCatalogueProduct(Product("Kanalskiva glasull 70 kg/m³ med glasfiberväv, invändig"));
          m.layer1.catalogueThickness = 50.0f;
@@ -210,13 +212,8 @@ const std::vector<GoldenCase> cases = {
      }},
 };
 
-// The flowing-medium cases: a run built section by section as the
-// dialogs leave it.
-struct FlowCase {
-    const char* folder;
-    std::function<void(CKanalTempModul&)> fill;
-};
-
+// The flowing-medium runs are built section by section as the dialogs
+// leave them.
 CSegment& AddSection(CKanalTempModul& m, int type, const std::string& name)
 {
     m.sections.push_back(CSegment::CreateFromTemplate(nullptr, type, m.nextSectionNumber++));
@@ -248,12 +245,35 @@ void AddFitting(CSegment& s, const std::string& type, int count)
     s.fittings.push_back(std::move(fitting));
 }
 
-const std::vector<FlowCase> flowCases = {
+// Cases of the other modules: the module's index and what fills it.
+struct ModuleCase {
+    const char* folder;
+    int module;
+    std::function<void(CVekModul&)> fill;
+};
+
+const std::vector<ModuleCase> moduleCases = {
+    // A 400 mm circular supply duct lined with 50 mm glass wool under glass
+    // cloth from the catalogue.
+    {"circular_duct_sound_attenuation", 6,
+     [](CVekModul& module) {
+         auto& m = static_cast<CLydModul&>(module);
+         m.ductType = 0;
+         m.ductDiameter = 400.0f;
+         auto* lining = Named<CAbsorpsjon>(CDataBase::circularAbsorbers,
+                                           "Ljudisolering glasull 70 kg/m³ med glasfiberväv, cirkulär");
+         for (const auto& thickness : lining->thicknesses)
+             if (thickness->name == "50.0")
+                 m.SetProduct(lining, thickness.get());
+         if (!m.ProductThickness())
+             throw std::runtime_error("the lining has no 50 mm thickness");
+     }},
     // A DN50 glycol line from a plant room through an outdoor culvert to a
     // valve chamber, a riser and a bare connection: 30 vol-% ethylene
     // glycol at 60 °C, 0.5 m³/h, with the energy rows.
-    {"flow_pipeline_glycol",
-     [](CKanalTempModul& m) {
+    {"flow_pipeline_glycol", CKanalTempModul::pageIndex,
+     [](CVekModul& module) {
+         auto& m = static_cast<CKanalTempModul&>(module);
          m.runType = 0;
          m.SetMedium(Named<CVeske>(CDataBase::liquids, "Etylenglykol 30 vol-%"));
          m.inletTemperature = 60.0f;
@@ -263,7 +283,7 @@ const std::vector<FlowCase> flowCases = {
              TakePipe(s, "Stålrör, svetsat/svart", "DN50");
              s.length = length;
              s.ambientTemperature = ambient;
-             s.flowUnit = 0;
+             s.flowUnit = FlowUnit::CubicMetresPerHour;
              s.flow = 0.5f;
              return s;
          };
@@ -274,7 +294,7 @@ const std::vector<FlowCase> flowCases = {
          // Outdoors at −5 °C in 3 m/s wind, two layers under oxidised
          // aluminium, on uninsulated supports.
          CSegment& culvert = pipe("Kulvert", 60.0f, -5.0f);
-         culvert.surroundings = 1;
+         culvert.surroundings = Surroundings::Outdoors;
          culvert.windSpeed = 3.0f;
          culvert.SetProduct(Product("Nätmatta stenull 80 kg/m³"));
          culvert.thickness = 30.0f;
@@ -302,8 +322,9 @@ const std::vector<FlowCase> flowCases = {
     // Supply air at 18 °C and 40 % through a 0 °C attic: a Ø 400 mm duct
     // and a 600 × 400 mm duct insulated outside, checked for condensation
     // (dew point 4.2 °C, which the air stays above).
-    {"flow_duct_attic",
-     [](CKanalTempModul& m) {
+    {"flow_duct_attic", CKanalTempModul::pageIndex,
+     [](CVekModul& module) {
+         auto& m = static_cast<CKanalTempModul&>(module);
          m.runType = 1;
          m.inletTemperature = 18.0f;
          m.condensationCheck = true;
@@ -312,7 +333,7 @@ const std::vector<FlowCase> flowCases = {
          round.ductDiameter = 400.0f;
          round.length = 25.0f;
          round.ambientTemperature = 0.0f;
-         round.flowUnit = 1;
+         round.flowUnit = FlowUnit::LitresPerSecond;
          round.flow = 600.0f;
          round.SetProduct(Product("Lamellmatta stenull 40 kg/m³ med aluminiumfolie"));
          round.thickness = 50.0f;
@@ -322,7 +343,7 @@ const std::vector<FlowCase> flowCases = {
          rect.ductWidth = 600.0f;
          rect.length = 15.0f;
          rect.ambientTemperature = 0.0f;
-         rect.flowUnit = 1;
+         rect.flowUnit = FlowUnit::LitresPerSecond;
          rect.flow = 600.0f;
          rect.SetProduct(Product("Kanalskiva stenull 60 kg/m³ med aluminiumfolie"));
          rect.thickness = 50.0f;
@@ -332,8 +353,7 @@ const std::vector<FlowCase> flowCases = {
 
 // Makes the case's document and saves it; false with a message when the
 // calculation fails or says anything.
-template <class Module>
-bool MakeCase(const char* folder, int moduleIndex, const std::function<void(Module&)>& fill, const fs::path& target)
+bool Make(const ModuleCase& golden, const fs::path& target)
 {
     platform::ScriptedPrompter prompter;
     platform::MemorySettings settings;
@@ -341,13 +361,13 @@ bool MakeCase(const char* folder, int moduleIndex, const std::function<void(Modu
     StandardDocumentParts parts;
     CVekDoc doc(parts);
     doc.NewDocument();
-    auto& m = static_cast<Module&>(doc.Module(moduleIndex));
-    fill(m);
+    CVekModul& m = doc.Module(golden.module);
+    golden.fill(m);
     const bool calculated = m.Calculate();
     for (const std::string& text : prompter.Texts())
-        std::cerr << folder << ": the calculation said: " << text << "\n";
+        std::cerr << golden.folder << ": the calculation said: " << text << "\n";
     if (!calculated || !prompter.Texts().empty()) {
-        std::cerr << folder << ": not written\n";
+        std::cerr << golden.folder << ": not written\n";
         return false;
     }
     fs::create_directories(target.parent_path());
@@ -361,12 +381,9 @@ bool MakeCase(const char* folder, int moduleIndex, const std::function<void(Modu
 
 bool Make(const GoldenCase& golden, const fs::path& target)
 {
-    return MakeCase<CVarmeTapModul>(golden.folder, 0, golden.fill, target);
-}
-
-bool Make(const FlowCase& golden, const fs::path& target)
-{
-    return MakeCase<CKanalTempModul>(golden.folder, CKanalTempModul::pageIndex, golden.fill, target);
+    return Make(ModuleCase{golden.folder, 0,
+                           [&](CVekModul& m) { golden.fill(static_cast<CVarmeTapModul&>(m)); }},
+                target);
 }
 
 } // namespace
@@ -378,7 +395,7 @@ int main(int argc, char** argv)
         bool known = false;
         for (const GoldenCase& golden : cases)
             known = known || name == golden.folder;
-        for (const FlowCase& golden : flowCases)
+        for (const ModuleCase& golden : moduleCases)
             known = known || name == golden.folder;
         if (!known) {
             std::cerr << "golden_documents: no case " << name << "\n";
@@ -391,14 +408,12 @@ int main(int argc, char** argv)
         fs::copy_file(fs::path(TEKVAR_BUILT_DATA) / file, file);
     bool ok = true;
     try {
-        const auto make = [&](const auto& golden) {
+        for (const GoldenCase& golden : cases)
             if (wanted.empty() || std::find(wanted.begin(), wanted.end(), golden.folder) != wanted.end())
                 ok = Make(golden, fs::path(TEKVAR_GOLDEN_DIR) / golden.folder / "input.tkv") && ok;
-        };
-        for (const GoldenCase& golden : cases)
-            make(golden);
-        for (const FlowCase& golden : flowCases)
-            make(golden);
+        for (const ModuleCase& golden : moduleCases)
+            if (wanted.empty() || std::find(wanted.begin(), wanted.end(), golden.folder) != wanted.end())
+                ok = Make(golden, fs::path(TEKVAR_GOLDEN_DIR) / golden.folder / "input.tkv") && ok;
     } catch (const std::exception& error) {
         std::cerr << "golden_documents: " << error.what() << "\n";
         return 1;

@@ -148,10 +148,10 @@ protected:
         s->ownPipeDimension = true;
         s->pipeDiameter = 60.3f;
         s->wallThickness = 2.9f;
-        s->surroundings = 2;
+        s->surroundings = Surroundings::GivenCoefficient;
         s->outerCoefficient = 8.0f;
         s->length = length;
-        s->flowUnit = 0;
+        s->flowUnit = FlowUnit::CubicMetresPerHour;
         s->flow = flowM3h;
         m.sections.push_back(std::move(s));
         return *m.sections.back();
@@ -165,13 +165,13 @@ protected:
         s->SetProduct(Product(0));
         s->thickness = 50.0f;
         s->ductDiameter = 315.0f;
-        s->surroundings = 2;
+        s->surroundings = Surroundings::GivenCoefficient;
         s->outerCoefficient = 8.0f;
         s->innerCoefficientGiven = true;
         s->innerCoefficient = 12.0f;
         s->ambientTemperature = 0.0f;
         s->length = length;
-        s->flowUnit = 0;
+        s->flowUnit = FlowUnit::CubicMetresPerHour;
         s->flow = 180.0f;
         m.sections.push_back(std::move(s));
         return *m.sections.back();
@@ -409,7 +409,7 @@ TEST_F(FlowCalculation, FittingsAddBarePipeWithTheSurfacesEmissivity)
     m.SetMedium(Liquid(0));
     m.inletTemperature = 80.0f;
     CSegment& s = AddPipe(m, 20.0f);
-    s.surroundings = 0;
+    s.surroundings = Surroundings::Indoors;
     s.SetCladding(Cladding(CDataBase::outerCladdings, 0)); // Plåt, ε = 0.3
     auto fitting = std::make_unique<CTilleggsutstyr>();
     fitting->ownDefined = true;
@@ -497,10 +497,10 @@ TEST_F(FlowCalculation, SectionInputTables)
     round.twoLayers = true;
     round.SetLayer2Product(Product(0));
     round.layer2Thickness = 20.0f;
-    round.surroundings = 1;
+    round.surroundings = Surroundings::Outdoors;
     round.windSpeed = 3.0f;
     round.SetCladding(Cladding(CDataBase::outerCladdings, 1));
-    round.flowUnit = 1;
+    round.flowUnit = FlowUnit::LitresPerSecond;
     round.flow = 50.0f;
     CSegment& inside = AddDuct(m, 10.0f);
     inside.sectionType = CSegment::insideInsulatedDuct;

@@ -196,7 +196,7 @@ TEST_F(StandardFlowDocument, ChosenInputSurvivesSaveAndOpenByteForByte)
     auto item = [&db](int list, std::size_t i) { return db.lists[std::size_t(list)].at(i).get(); };
 
     auto& heat = static_cast<CVarmeTapModul&>(doc.Module(0));
-    heat.objectKind = 1;
+    heat.objectKind = ObjectKind::CircularDuct;
     heat.diameter = 630.0f;
     heat.layer1.SetCatalogueProduct(static_cast<CIsoProdukt*>(item(CDataBase::insulationProducts, 1)));
     heat.layer1.SetUserProduct(users.products.at(1).get());

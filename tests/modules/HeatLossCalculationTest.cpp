@@ -21,6 +21,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <functional>
+#include <limits>
 
 using namespace module_test;
 
@@ -210,12 +211,12 @@ protected:
     // kind 0, 2 or 4 as described above, 80 °C in 20 °C, the given coefficient.
     void Setup(CVarmeTapModul& m, int kind)
     {
-        m.objectKind = kind;
+        m.objectKind = ObjectKind(kind);
         m.layer1.objectKind = kind;
         m.layer2.objectKind = kind;
         m.mediumTemp = float(tMedium);
         m.ambientTemp = float(tAmbient);
-        m.surroundings = 2;
+        m.surroundings = Surroundings::GivenCoefficient;
         m.givenCoefficient = float(ho);
         m.layer1.SetCatalogueProduct(Product(0));
         m.layer2.SetCatalogueProduct(Product(1));
@@ -225,7 +226,7 @@ protected:
         m.pipeWall = 2.9f;
         m.height = 400.0f;
         m.width = 300.0f;
-        m.flowUnit = 1;
+        m.flowUnit = FlowUnit::LitresPerSecond;
         m.flow = 500.0f;
         m.length = kind == 0 ? 20.0f : 10.0f;
         m.area = 10.0f;
@@ -245,8 +246,8 @@ protected:
     void ExpectSearch(const CVarmeTapModul& m, const Model& model, double s, bool surfaceTarget)
     {
         const CTabell& t = m.resultTable;
-        const std::string perUnit = m.objectKind == 4 ? "W/m²" : "W/m";
-        const std::string uUnit = m.objectKind == 4 ? "W/m²K" : "W/mK";
+        const std::string perUnit = m.objectKind == ObjectKind::SurfaceOutside ? "W/m²" : "W/m";
+        const std::string uUnit = m.objectKind == ObjectKind::SurfaceOutside ? "W/m²K" : "W/mK";
         const double standard = NextStandard(s);
         ASSERT_GT(standard, 0);
         ASSERT_EQ(t.Columns(), 3);
@@ -404,7 +405,7 @@ TEST_F(HeatLossCalculation, SupportsFactorOnlyForPipesAndDuctsOutside)
     // Outdoors it is 25 %, for a surface still nothing.
     CVarmeTapModul m;
     Setup(m, 0);
-    m.surroundings = 1;
+    m.surroundings = Surroundings::Outdoors;
     // Outdoors the radiation counts, so the surface needs an emissivity.
     m.emissivityTyped = true;
     ASSERT_TRUE(m.Calculate());
@@ -431,7 +432,7 @@ TEST_F(HeatLossCalculation, SearchesForSurfaceTemperatureAndHeatLoss)
         SCOPED_TRACE(testing::Message() << "kind " << c.kind << ", criterion " << c.criterion);
         CVarmeTapModul m;
         Setup(m, c.kind);
-        m.criterion = c.criterion;
+        m.criterion = Criterion(c.criterion);
         m.givenSurfaceTemp = float(c.target);
         m.givenHeatLoss = float(c.target);
         ASSERT_TRUE(m.Calculate());
@@ -456,7 +457,7 @@ TEST_F(HeatLossCalculation, SearchesForSurfaceTemperatureAndHeatLoss)
     // surface at 22 °C needs λ·58/(8·2) = 145 mm.
     CVarmeTapModul m;
     Setup(m, 4);
-    m.criterion = 1;
+    m.criterion = Criterion::GivenSurfaceTemp;
     m.givenSurfaceTemp = 22.0f;
     ASSERT_TRUE(m.Calculate());
     const CTabell& t = m.resultTable;
@@ -490,7 +491,7 @@ TEST_F(HeatLossCalculation, InsulationClasses)
         // the total 13.2·10 = 132 W. Supports do not count for a surface.
         CVarmeTapModul m;
         Setup(m, 4);
-        m.criterion = 3;
+        m.criterion = Criterion::GivenClass;
         m.givenClass = 5;
         m.supports = true;
         ASSERT_TRUE(m.Calculate());
@@ -509,7 +510,7 @@ TEST_F(HeatLossCalculation, InsulationClasses)
         // total counts the found heat loss times 1.15 again, 20 m of it.
         CVarmeTapModul m;
         Setup(m, 0);
-        m.criterion = 3;
+        m.criterion = Criterion::GivenClass;
         m.givenClass = 5;
         m.supports = true;
         ASSERT_TRUE(m.Calculate());
@@ -531,7 +532,7 @@ TEST_F(HeatLossCalculation, InsulationClasses)
         // 60/(0.12/0.04 + 1/8) = 19.2 W/m², Ts = 22.4 °C, U 0.32.
         CVarmeTapModul m;
         Setup(m, 4);
-        m.criterion = 4;
+        m.criterion = Criterion::RequiredClass;
         ASSERT_TRUE(m.Calculate());
         EXPECT_EQ(m.computedClass, 5);
         const CTabell& t = m.resultTable;
@@ -561,7 +562,7 @@ TEST_F(HeatLossCalculation, InsulationClasses)
         // Pipe, criterion 4: class 5 takes 1.1·D + 0.14 = 0.2063 W/mK, 12.38 W/m.
         CVarmeTapModul m;
         Setup(m, 0);
-        m.criterion = 4;
+        m.criterion = Criterion::RequiredClass;
         ASSERT_TRUE(m.Calculate());
         const double allowed = (1.1 * 0.0603 + 0.14) * 60;
         EXPECT_NEAR(m.givenHeatLoss, allowed, 1e-4);
@@ -677,14 +678,14 @@ TEST_F(HeatLossCalculation, PageFailuresAndReopening)
     EXPECT_TRUE(lists.Shows(0, &reopened.drawing));
 
     // A surface needs no drawing.
-    reopened.objectKind = 4;
+    reopened.objectKind = ObjectKind::SurfaceOutside;
     ASSERT_TRUE(reopened.Calculate());
     EXPECT_FALSE(lists.Shows(0, &reopened.drawing));
     EXPECT_TRUE(lists.Shows(0, &reopened.resultTable));
 
     // A surface temperature 0.1 K above the ambient needs 3 m: 62513, and
     // the page keeps only its header and footer.
-    reopened.criterion = 1;
+    reopened.criterion = Criterion::GivenSurfaceTemp;
     reopened.givenSurfaceTemp = 20.1f;
     prompter.Clear();
     EXPECT_FALSE(reopened.Calculate());
@@ -698,7 +699,7 @@ TEST_F(HeatLossCalculation, PageFailuresAndReopening)
     Setup(reopened, 3);
     reopened.height = 100.0f;
     reopened.width = 100.0f;
-    reopened.criterion = 2;
+    reopened.criterion = Criterion::GivenHeatLoss;
     reopened.givenHeatLoss = 1.0f;
     prompter.Clear();
     EXPECT_FALSE(reopened.Calculate());
@@ -710,4 +711,111 @@ TEST_F(HeatLossCalculation, PageFailuresAndReopening)
     doc.Load(failed);
     EXPECT_FALSE(static_cast<CVarmeTapModul&>(doc.Module(0)).resultsValid);
     EXPECT_EQ(lists.Items(0).size(), 2u);
+}
+
+// A document may hold what the dialog never lets through. It is refused
+// with the dialog's message and leaves an empty page; a stored negative
+// zero prints as a zero.
+TEST_F(HeatLossCalculation, StoredValuesTheDialogWouldRefuse)
+{
+    HeatLossParts parts;
+    CVekDoc doc(parts);
+    doc.NewDocument();
+    auto& m = static_cast<CVarmeTapModul&>(doc.Module(0));
+    CPageLists& lists = ResultPages::Of(doc)->Lists();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+
+    struct Case {
+        std::function<void(CVarmeTapModul&)> spoil;
+        std::string message;
+    };
+    const Case cases[] = {
+        {[&](CVarmeTapModul& x) { x.mediumTemp = nan; }, "Medietemperatur [°C]: Skriv in ett tal."},
+        {[&](CVarmeTapModul& x) { x.ambientTemp = 1e30f; },
+         "Omgivningstemperatur [°C]: Skriv in ett tal mellan -60 och 500."},
+        // Not used by this calculation, and still no number.
+        {[&](CVarmeTapModul& x) { x.windSpeed = inf; }, "Vindhastighet [m/s]: Skriv in ett tal."},
+        {[&](CVarmeTapModul& x) { x.givenCoefficient = 0.0f; },
+         "Värdet för det utvändiga värmeövergångstalet måste ligga mellan 0.10 och 10000.00"},
+        {[&](CVarmeTapModul& x) { x.length = nan; }, "Längd rör/kanal [m]: Skriv in ett tal."},
+        {[&](CVarmeTapModul& x) { x.layer1.catalogueThickness = nan; },
+         "Värdet för tjockleken måste ligga mellan 10.00 och 1000.00"},
+        {[&](CVarmeTapModul& x) { x.ambientTemp = x.mediumTemp; }, LoadString(62526)},
+        {[&](CVarmeTapModul& x) {
+             x.surroundings = Surroundings::Indoors;
+             x.emissivityTyped = false;
+         },
+         LoadString(62533)},
+    };
+    for (const Case& c : cases) {
+        m.SetDefaults();
+        Setup(m, 0);
+        ASSERT_TRUE(m.Calculate()) << c.message;
+        c.spoil(m);
+        prompter.Clear();
+        EXPECT_FALSE(m.Calculate()) << c.message;
+        EXPECT_FALSE(m.resultsValid);
+        EXPECT_EQ(prompter.Texts(), std::vector<std::string>{c.message});
+        EXPECT_EQ(lists.Items(0).size(), 2u) << "only the header and the footer stay";
+    }
+
+    Setup(m, 0);
+    m.energyCalc = true;
+    m.co2Factor = -0.0f;
+    ASSERT_TRUE(m.Calculate());
+    EXPECT_EQ(Cell(m.inputTable, 62676), "0 g/kWh");
+    for (const CTabell* table : {&m.resultTable, &m.inputTable})
+        for (const char* bad : {"nan", "inf", "-0 ", "-0.0", "-0,0"})
+            EXPECT_EQ(table->ClipboardText().find(bad), std::string::npos) << bad;
+}
+
+// A duct insulated inside: the air typed as a speed passes the same free
+// area as the volume it stands for, whichever criterion; a standard
+// thickness that would close the duct is not offered for comparison.
+TEST_F(HeatLossCalculation, InsideInsulatedDuctFlowAndStandardThickness)
+{
+    const auto resultFor = [&](Criterion criterion, bool twoLayers, FlowUnit unit, float flow) {
+        CVarmeTapModul m;
+        Setup(m, 3);
+        m.criterion = criterion;
+        m.twoLayers = twoLayers;
+        m.layer1.catalogueThickness = 30.0f;
+        m.layer2.catalogueThickness = 50.0f;
+        m.givenHeatLoss = 30.0f;
+        m.flowUnit = unit;
+        m.flow = flow;
+        EXPECT_TRUE(m.Calculate());
+        return m.resultTable.ClipboardText();
+    };
+    // 400 × 300 mm: 80 mm of insulation inside leaves 240 × 140 mm.
+    const float speed = 5.5f;
+    EXPECT_EQ(resultFor(Criterion::GivenThickness, true, FlowUnit::MetresPerSecond, speed),
+              resultFor(Criterion::GivenThickness, true, FlowUnit::CubicMetresPerHour, speed * 0.24f * 0.14f * 3600));
+    EXPECT_EQ(resultFor(Criterion::GivenThickness, false, FlowUnit::MetresPerSecond, speed),
+              resultFor(Criterion::GivenThickness, false, FlowUnit::CubicMetresPerHour, speed * 0.34f * 0.24f * 3600));
+    // A searched thickness is not known: the whole duct.
+    EXPECT_EQ(resultFor(Criterion::GivenHeatLoss, false, FlowUnit::MetresPerSecond, speed),
+              resultFor(Criterion::GivenHeatLoss, false, FlowUnit::CubicMetresPerHour, speed * 0.4f * 0.3f * 3600));
+
+    // 600 × 160 mm: a heat loss that needs about 70 mm rounds up to the
+    // 80 mm standard, which would close the duct.
+    CVarmeTapModul m;
+    Setup(m, 3);
+    m.height = 600.0f;
+    m.width = 160.0f;
+    m.layer1.catalogueThickness = 70.0f;
+    ASSERT_TRUE(m.Calculate());
+    const float lossAt70 = float(Number(Cell(m.resultTable, 62315)));
+    m.criterion = Criterion::GivenHeatLoss;
+    m.givenHeatLoss = lossAt70;
+    ASSERT_TRUE(m.Calculate());
+    EXPECT_EQ(m.resultTable.Columns(), 2);
+    ExpectNear(m.resultTable, 62452, 70.0, 0.6, "mm");
+    EXPECT_EQ(Cell(m.resultTable, 62458), "80.0 mm ryms inte i kanalen");
+    EXPECT_EQ(m.resultTable.ClipboardText().find("nan"), std::string::npos);
+    // A wider duct takes the standard thickness and compares.
+    m.width = 161.0f;
+    ASSERT_TRUE(m.Calculate());
+    EXPECT_EQ(m.resultTable.Columns(), 3);
 }

@@ -75,8 +75,8 @@ protected:
     // Every field away from its default.
     void Busy(CVarmeTapModul& m)
     {
-        m.criterion = 3;
-        m.objectKind = 3;
+        m.criterion = Criterion::GivenClass;
+        m.objectKind = ObjectKind::RectangularDuctInside;
         m.mediumTemp = 120.5f;
         m.ambientTemp = -5.0f;
         m.givenSurfaceTemp = 35.0f;
@@ -95,7 +95,7 @@ protected:
         m.layer2.objectKind = 3;
         m.layer2.catalogueThickness = 30.0f;
         m.layer2.SetCatalogueProduct(Product(1));
-        m.surroundings = 2;
+        m.surroundings = Surroundings::GivenCoefficient;
         m.windSpeed = 4.5f;
         m.givenCoefficient = 8.0f;
         m.emissivityTyped = true;
@@ -120,7 +120,7 @@ protected:
         m.energyCalc = true;
         m.givenHeatLoss = 25.0f;
         m.co2Factor = 300.0f;
-        m.flowUnit = 2;
+        m.flowUnit = FlowUnit::MetresPerSecond;
         m.flow = 3.5f;
         m.orientation = 1;
         m.supports = true;
@@ -138,8 +138,8 @@ protected:
     // The fields every layout holds.
     void ExpectCommonFields(const CVarmeTapModul& m)
     {
-        EXPECT_EQ(m.criterion, 3);
-        EXPECT_EQ(m.objectKind, 3);
+        EXPECT_EQ(m.criterion, Criterion::GivenClass);
+        EXPECT_EQ(m.objectKind, ObjectKind::RectangularDuctInside);
         EXPECT_EQ(m.mediumTemp, 120.5f);
         EXPECT_EQ(m.ambientTemp, -5.0f);
         EXPECT_EQ(m.givenSurfaceTemp, 35.0f);
@@ -157,7 +157,7 @@ protected:
         EXPECT_EQ(m.layer1.UserProduct(), UserProduct(1));
         EXPECT_EQ(m.layer2.Product(), Product(1));
         EXPECT_EQ(m.layer2.Thickness(), 30.0f);
-        EXPECT_EQ(m.surroundings, 2);
+        EXPECT_EQ(m.surroundings, Surroundings::GivenCoefficient);
         EXPECT_EQ(m.windSpeed, 4.5f);
         EXPECT_EQ(m.givenCoefficient, 8.0f);
         EXPECT_TRUE(m.emissivityTyped);
@@ -206,7 +206,7 @@ TEST_F(HeatLossRecord, CurrentLayoutByteForByteAndBack)
     CountingVarmeTap read;
     Restore(read, expected);
     ExpectCommonFields(read);
-    EXPECT_EQ(read.flowUnit, 2);
+    EXPECT_EQ(read.flowUnit, FlowUnit::MetresPerSecond);
     EXPECT_EQ(read.flow, 3.5f);
     EXPECT_EQ(read.spillFactor, 0.8f);
     EXPECT_EQ(read.givenClass, 2);
@@ -247,10 +247,10 @@ TEST_F(HeatLossRecord, OlderLayoutsKeepTheFieldsTheyLack)
             EXPECT_EQ(read.givenClass, 5);
         }
         if (version != 0) {
-            EXPECT_EQ(read.flowUnit, 2);
+            EXPECT_EQ(read.flowUnit, FlowUnit::MetresPerSecond);
             EXPECT_EQ(read.flow, 3.5f);
         } else {
-            EXPECT_EQ(read.flowUnit, 0);
+            EXPECT_EQ(read.flowUnit, FlowUnit::CubicMetresPerHour);
             EXPECT_EQ(read.flow, 10.0f);
         }
         // No pipe in these layouts: the catalogue's first, as for a new document.

@@ -208,7 +208,7 @@ TEST_F(Layer, PictureIsTheProductsFileForTheObjectElseTheBuiltInOne)
 
     // The heat loss module's header shows the same picture.
     CVarmeTapModul module;
-    module.objectKind = 1;
+    module.objectKind = ObjectKind::CircularDuct;
     module.orientation = 1;
     module.layer1.SetCatalogueProduct(Product(0));
     EXPECT_EQ(module.GetProductPicture().file, standing.file);

@@ -198,7 +198,7 @@ TEST_F(FlowDlgTest, SectionChecksInTheirOrder)
     EXPECT_EQ(v.layer2UserProduct, userDatabase.products[0].get());
     EXPECT_EQ(v.layer2UserThickness, 30.0f);
     EXPECT_EQ(v.pipeDiameter, 60.3f);
-    EXPECT_EQ(v.surroundings, 2);
+    EXPECT_EQ(v.surroundings, Surroundings::GivenCoefficient);
     EXPECT_EQ(v.outerCoefficient, 8.0f);
     EXPECT_EQ(v.flow, 2.0f);
     EXPECT_TRUE(v.ownEmissivity);
@@ -260,7 +260,7 @@ TEST_F(FlowDlgTest, SectionStatesConversionsAndLists)
     CSegmentDlg::Values values = NewSection(CSegment::pipeline);
     values.ownPipeDimension = true;
     values.pipeDiameter = 100.0f;
-    values.flowUnit = 1;
+    values.flowUnit = FlowUnit::LitresPerSecond;
     values.flow = 1.0f;
     values.cladding = Cladding(CDataBase::outerCladdings, 1);
     CSegmentDlg dialog(std::move(values));
@@ -347,7 +347,7 @@ TEST_F(FlowDlgTest, ClimateLocationFillsAmbientAndWind)
     climate.locations[0]->UpdateDisplayText();
     SetClimateLocations(&climate);
     CSegmentDlg::Values values = NewSection(CSegment::pipeline);
-    values.surroundings = 1;
+    values.surroundings = Surroundings::Outdoors;
     CSegmentDlg dialog(std::move(values));
     ASSERT_TRUE(Button(dialog, "climate")->isEnabled());
     WhenModalShows([](QWidget* d) {
@@ -672,7 +672,7 @@ TEST_F(FlowDlgTest, RunOfFiveSectionsFromTheDialogs)
     EXPECT_EQ(module.nextSectionNumber, 6);
     EXPECT_TRUE(module.sections[1]->BothLayers());
     EXPECT_EQ(module.sections[2]->fittings.size(), 1u);
-    EXPECT_EQ(module.sections[3]->surroundings, 1);
+    EXPECT_EQ(module.sections[3]->surroundings, Surroundings::Outdoors);
     const CTabell& t = module.resultTable;
     ASSERT_EQ(t.Rows(), 6);
     // The glycol cools section by section; the valves and the wind cost most.

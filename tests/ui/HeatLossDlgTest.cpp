@@ -187,7 +187,7 @@ TEST_F(HeatLossDlgTest, OkChecksInTheirOrderWithMessageAndFocus)
     EXPECT_FLOAT_EQ(v.energyPrice, 80.0f);
     EXPECT_FLOAT_EQ(v.operatingHours, 5000.0f);
     EXPECT_FLOAT_EQ(v.windSpeed, 3.0f);
-    EXPECT_EQ(v.surroundings, 1);
+    EXPECT_EQ(v.surroundings, Surroundings::Outdoors);
     EXPECT_TRUE(v.energyCalc);
     EXPECT_TRUE(v.emissivityTyped);
     EXPECT_TRUE(v.ownDimension);
@@ -202,7 +202,7 @@ TEST_F(HeatLossDlgTest, CriterionKindAndLayerChecks)
         // Given surface temperature: strictly between the two temperatures.
         CVarmetapDlg::Values values = Defaults();
         values.layer1.SetCatalogueProduct(Product(1));
-        values.criterion = 1;
+        values.criterion = Criterion::GivenSurfaceTemp;
         values.mediumTemp = 80;
         values.givenSurfaceTemp = 80;
         values.outerCladding = Cladding(CDataBase::outerCladdings, 0);
@@ -218,7 +218,7 @@ TEST_F(HeatLossDlgTest, CriterionKindAndLayerChecks)
         // Given heat loss with the ambient warmer than the medium: negative.
         CVarmetapDlg::Values values = Defaults();
         values.layer1.SetCatalogueProduct(Product(1));
-        values.criterion = 2;
+        values.criterion = Criterion::GivenHeatLoss;
         values.mediumTemp = 5;
         values.outerCladding = Cladding(CDataBase::outerCladdings, 1);
         CVarmetapDlg dialog(std::move(values));
@@ -229,7 +229,7 @@ TEST_F(HeatLossDlgTest, CriterionKindAndLayerChecks)
     {
         // A duct insulated inside: the insulation must leave an opening.
         CVarmetapDlg::Values values = Defaults();
-        values.objectKind = 3;
+        values.objectKind = ObjectKind::RectangularDuctInside;
         values.layer1.objectKind = 3;
         values.layer1.SetCatalogueProduct(Product(1));
         values.layer1.catalogueThickness = 60;
@@ -406,10 +406,10 @@ TEST_F(HeatLossDlgTest, FlowUnitConvertsTheValueWithFewerDecimalsTheLargerItIs)
 
     // A 200 × 500 mm duct: 0.1 m² free area.
     CVarmetapDlg::Values values = Defaults();
-    values.objectKind = 2;
+    values.objectKind = ObjectKind::RectangularDuctOutside;
     values.width = 200;
     values.height = 500;
-    values.flowUnit = 1;
+    values.flowUnit = FlowUnit::LitresPerSecond;
     values.flow = 1;
     CVarmetapDlg dialog(std::move(values));
     QLabel* label = dialog.findChild<QLabel*>("flowLabel");
@@ -434,11 +434,11 @@ TEST_F(HeatLossDlgTest, FlowUnitConvertsTheValueWithFewerDecimalsTheLargerItIs)
 
     // Inside insulation narrows the opening: (400 − 100) × (600 − 100) mm.
     CVarmetapDlg::Values inside = Defaults();
-    inside.objectKind = 3;
+    inside.objectKind = ObjectKind::RectangularDuctInside;
     inside.width = 400;
     inside.height = 600;
     inside.layer1.catalogueThickness = 50;
-    inside.flowUnit = 0;
+    inside.flowUnit = FlowUnit::CubicMetresPerHour;
     inside.flow = 540;
     CVarmetapDlg insideDialog(std::move(inside));
     Button(insideDialog, "flowUnit2")->click();
@@ -668,7 +668,7 @@ TEST_F(HeatLossDlgTest, ClimateLocationsFillAmbientAndWind)
     SetClimateLocations(&climate);
 
     CVarmetapDlg::Values values = Defaults();
-    values.surroundings = 1;
+    values.surroundings = Surroundings::Outdoors;
     CVarmetapDlg dialog(std::move(values));
     ASSERT_TRUE(Button(dialog, "climate")->isEnabled());
     WhenModalShows([](QWidget* d) {
