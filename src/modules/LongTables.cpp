@@ -16,16 +16,16 @@ void FillAcrossSheets(CTabell& first, std::vector<std::unique_ptr<CTabell>>& con
     continued.clear();
 
     // The room between the page's top and the footer's spacing, and the
-    // height a row takes in the table as laid out now.
+    // height a row takes in the table as laid out now. One row is the
+    // header; one more is left free, since a print lays the table out again
+    // with the printer's own fonts, which may be a little taller.
     const PageModel& model = PageModel::Get();
     const float room = model.Sheet().height - itemSpacing - pageTop;
-    const float height = first.Bottom() - y;
-    if (height <= room || captions.empty())
-        return;
-    const int pitchUnits = first.RowHeight() + model.YUnits(2.0f);
     const float gap = model.YMm(model.YUnits(2.0f));
-    const float pitch = model.YMm(pitchUnits);
-    const std::size_t perTable = std::size_t(std::max(1.0f, std::floor((room - gap) / pitch) - 1.0f));
+    const float pitch = model.YMm(first.RowHeight() + model.YUnits(2.0f));
+    const std::size_t perTable = std::size_t(std::max(1.0f, std::floor((room - gap) / pitch) - 2.0f));
+    if (captions.size() <= perTable)
+        return;
 
     const auto fill = [&](CTabell& table, std::size_t from) {
         const std::size_t to = std::min(captions.size(), from + perTable);
