@@ -214,11 +214,13 @@ private:
 class EnergyGroup {
 public:
     EnergyGroup(NumberRow& hours, NumberRow& price, NumberRow& co2);
+    // Hours and price only, for dialogs without the CO2 factor.
+    EnergyGroup(NumberRow& hours, NumberRow& price);
     void PlaceIn(QGridLayout* grid, int row);
     void UpdateStates(bool hoursUsed, bool costUsed);
 
 private:
     NumberRow& hours_;
     NumberRow& price_;
-    NumberRow& co2_;
+    NumberRow* co2_ = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "CIsoProduktDlg.h"
 #include "CIsoTykkelseDlg.h"
 #include "CIsolasjonDlg.h"
+#include "CKanalTempDlg.h"
 #include "CKlimaDlg.h"
 #include "CKlimastedDlg.h"
 #include "CLydDlg.h"
@@ -20,6 +21,7 @@
 #include "CProjectDlg.h"
 #include "CRordimensjonDlg.h"
 #include "CRormaterialDlg.h"
+#include "CSegmentDlg.h"
 #include "CTillegg2Dlg.h"
 #include "CTilleggslengdeDlg.h"
 #include "CTankTempDlg.h"
@@ -40,6 +42,8 @@
 #include "doc/CProject.h"
 #include "modules/CFrostModul.h"
 #include "modules/CIsolasjon.h"
+#include "modules/CKanalTempModul.h"
+#include "modules/CSegment.h"
 #include "modules/CLydModul.h"
 #include "modules/CTankTempModul.h"
 #include "modules/CTilleggsutstyr.h"
@@ -51,6 +55,8 @@ void RegisterEditors(QtEditorService& editors)
     editors.Register(CProject::classInfo.name, EditProject);
     editors.Register(CVarmeTapModul::classInfo.name, EditHeatLoss);
     editors.Register(CFrostModul::classInfo.name, EditFrost);
+    editors.Register(CKanalTempModul::classInfo.name, EditFlow);
+    editors.Register(CSegment::classInfo.name, EditSection);
     editors.Register(CLydModul::classInfo.name, EditSound);
     editors.Register(CTankTempModul::classInfo.name, EditTankTemp);
     editors.Register(CIsolasjon::classInfo.name, EditInsulationLayer);
