@@ -73,6 +73,8 @@ private:
     void fillInputTable();
     void showResults();
     void clearPage();
+    // Every item the module puts on its page, in page order.
+    std::vector<CGraphicsItem*> pageItems();
 
     CVeske* medium_ = nullptr;
 };

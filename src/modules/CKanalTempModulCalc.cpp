@@ -1,14 +1,12 @@
 #include "CKanalTempModul.h"
 
+#include "ModulePage.h"
 #include "LongTables.h"
 #include "TableRows.h"
-#include "doc/CVekDoc.h"
 #include "doc/StringTable.h"
 #include "platform/Services.h"
 #include "report/ObjectPictures.h"
-#include "report/PageModel.h"
 #include "report/Pagination.h"
-#include "report/ResultPages.h"
 #include "thermal/DewPoint.h"
 #include "thermal/RequirementClasses.h"
 
@@ -70,15 +68,6 @@ constexpr int hoursFormat = 62412;       // "%.0f h/år"
 // What a cell shows where a section exchanged no heat and so has no
 // surface coefficient or U-value.
 const char* const noValue = "-";
-
-CPageLists* PageListsOfDocument()
-{
-    CVekDoc* doc = CVekDoc::Current();
-    if (!doc)
-        return nullptr;
-    ResultPages* pages = ResultPages::Of(*doc);
-    return pages ? &pages->Lists() : nullptr;
-}
 
 bool AllFinite(std::initializer_list<float> values)
 {
@@ -277,12 +266,18 @@ void CKanalTempModul::fillInputTable()
 
 void CKanalTempModul::showResults()
 {
+    PageFlow flow;
+    const std::vector<CGraphicsItem*> items = pageItems();
+    for (CGraphicsItem* item : items)
+        flow.Place(*item);
+    ShowOnPage(pageIndex, items);
+}
+
+std::vector<CGraphicsItem*> CKanalTempModul::pageItems()
+{
     // Every table in turn from the top of the first sheet; one that would
     // pass a sheet's bottom starts the next sheet to the right, and the
     // tables after it follow it there.
-    const PageModel& model = PageModel::Get();
-    float x = pageLeft;
-    float y = pageTop;
     std::vector<CGraphicsItem*> items{&resultTable, &uValueTable, &totalsTable, &quantityTable};
     for (const auto& table : continuedQuantityTables)
         items.push_back(table.get());
@@ -290,29 +285,10 @@ void CKanalTempModul::showResults()
     for (const auto& section : sections)
         for (CTabell* table : section->PageTables())
             items.push_back(table);
-    for (CGraphicsItem* item : items) {
-        y = PlaceOnPage(*item, x, y);
-        if (item->rect.left >= model.XUnits(x + model.Sheet().width))
-            x += model.Sheet().width;
-    }
-
-    CPageLists* lists = PageListsOfDocument();
-    if (!lists)
-        return;
-    for (CGraphicsItem* item : items)
-        lists->Add(pageIndex, item);
+    return items;
 }
 
 void CKanalTempModul::clearPage()
 {
-    CPageLists* lists = PageListsOfDocument();
-    if (!lists)
-        return;
-    for (CGraphicsItem* item : {&resultTable, &uValueTable, &totalsTable, &quantityTable, &inputTable})
-        lists->Remove(pageIndex, item);
-    for (const auto& table : continuedQuantityTables)
-        lists->Remove(pageIndex, table.get());
-    for (const auto& section : sections)
-        for (CTabell* table : section->PageTables())
-            lists->Remove(pageIndex, table);
+    RemoveFromPage(pageIndex, pageItems());
 }

@@ -1,12 +1,10 @@
 #include "CTankTempModul.h"
 
+#include "ModulePage.h"
 #include "TableRows.h"
-#include "doc/CVekDoc.h"
 #include "doc/StringTable.h"
 #include "platform/Services.h"
-#include "report/PageModel.h"
 #include "report/Pagination.h"
-#include "report/ResultPages.h"
 #include "thermal/RequirementClasses.h"
 
 namespace {
@@ -28,15 +26,6 @@ constexpr const char* metreFormat = "%.2f m";
 constexpr float graphWidth = 125.0f;
 constexpr float graphHeight = 70.0f;
 constexpr platform::Colour curveColour = 0xFF0000;
-
-CPageLists* PageListsOfDocument()
-{
-    CVekDoc* doc = CVekDoc::Current();
-    if (!doc)
-        return nullptr;
-    ResultPages* pages = ResultPages::Of(*doc);
-    return pages ? &pages->Lists() : nullptr;
-}
 
 } // namespace
 
@@ -209,34 +198,18 @@ void CTankTempModul::showResults()
     // the input table below the curve's place, which counts also when the
     // curve is not shown; an item that would pass the bottom of its sheet
     // starts the next one.
-    const PageModel& model = PageModel::Get();
-    resultTable.SetPosition(pageLeft, pageTop);
-    float x = pageLeft;
-    float y = resultTable.Bottom() + itemSpacing;
-    const auto stack = [&](CGraphicsItem& item) {
-        y = PlaceOnPage(item, x, y);
-        if (item.rect.left >= model.XUnits(x + model.Sheet().width))
-            x += model.Sheet().width;
-    };
-    stack(temperatureGraph);
-    stack(inputTable);
-
-    CPageLists* lists = PageListsOfDocument();
-    if (!lists)
-        return;
-    lists->Add(pageIndex, &resultTable);
-    lists->Add(pageIndex, &inputTable);
+    PageFlow flow;
+    flow.Place(resultTable);
+    flow.Place(temperatureGraph);
+    flow.Place(inputTable);
+    ShowOnPage(pageIndex, {&resultTable, &inputTable});
     if (givenFinalTemperature)
-        lists->Remove(pageIndex, &temperatureGraph);
+        RemoveFromPage(pageIndex, {&temperatureGraph});
     else
-        lists->Add(pageIndex, &temperatureGraph);
+        ShowOnPage(pageIndex, {&temperatureGraph});
 }
 
 void CTankTempModul::clearPage()
 {
-    if (CPageLists* lists = PageListsOfDocument()) {
-        lists->Remove(pageIndex, &resultTable);
-        lists->Remove(pageIndex, &inputTable);
-        lists->Remove(pageIndex, &temperatureGraph);
-    }
+    RemoveFromPage(pageIndex, {&resultTable, &inputTable, &temperatureGraph});
 }
