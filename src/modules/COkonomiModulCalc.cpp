@@ -1,12 +1,9 @@
 #include "COkonomiModul.h"
+#include "ModulePage.h"
 #include "COkonomiModulResults.h"
 #include "KernelMessages.h"
 
-#include "doc/CVekDoc.h"
 #include "platform/Services.h"
-#include "report/PageModel.h"
-#include "report/Pagination.h"
-#include "report/ResultPages.h"
 #include "thermal/LayerModel.h"
 #include "thermal/LayeredHeatFlow.h"
 #include "thermal/SurfaceTransfer.h"
@@ -19,17 +16,6 @@ namespace {
 // material) give a result that is no number: nothing sensible can be shown.
 const char* const noValidResult =
     "Beräkningen gav inget giltigt resultat. Kontrollera isolerprodukternas och rörmaterialets data i databasen.";
-
-// The page lists of the document the module belongs to; none while the
-// document is being put together or for a module without one.
-CPageLists* PageListsOfDocument()
-{
-    CVekDoc* doc = CVekDoc::Current();
-    if (!doc)
-        return nullptr;
-    ResultPages* pages = ResultPages::Of(*doc);
-    return pages ? &pages->Lists() : nullptr;
-}
 
 thermal::LayerProduct LayerProductOf(const CIsoProdukt& product, bool userProduct)
 {
@@ -226,34 +212,14 @@ bool COkonomiModul::Calculate()
 
 void COkonomiModul::showResults()
 {
-    // The heat loss table stands at the top of the first sheet; the others
-    // follow below it and move to the next sheet when they would pass the
-    // bottom of this one.
-    const PageModel& model = PageModel::Get();
-    heatLossTable.SetPosition(pageLeft, pageTop);
-    float x = pageLeft;
-    float y = heatLossTable.Bottom() + itemSpacing;
-    const auto stack = [&](CGraphicsItem& item) {
-        y = PlaceOnPage(item, x, y);
-        if (item.rect.left >= model.XUnits(x + model.Sheet().width))
-            x += model.Sheet().width;
-    };
-    stack(costTable);
-    stack(inputTable);
-
-    CPageLists* lists = PageListsOfDocument();
-    if (!lists)
-        return;
-    lists->Add(pageIndex, &heatLossTable);
-    lists->Add(pageIndex, &costTable);
-    lists->Add(pageIndex, &inputTable);
+    PageFlow flow;
+    flow.Place(heatLossTable);
+    flow.Place(costTable);
+    flow.Place(inputTable);
+    ShowOnPage(pageIndex, {&heatLossTable, &costTable, &inputTable});
 }
 
 void COkonomiModul::clearPage()
 {
-    if (CPageLists* lists = PageListsOfDocument()) {
-        lists->Remove(pageIndex, &heatLossTable);
-        lists->Remove(pageIndex, &costTable);
-        lists->Remove(pageIndex, &inputTable);
-    }
+    RemoveFromPage(pageIndex, {&heatLossTable, &costTable, &inputTable});
 }

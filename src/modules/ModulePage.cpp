@@ -33,14 +33,14 @@ void PageFlow::Place(CGraphicsItem& item)
         x_ += model.Sheet().width;
 }
 
-void ShowOnPage(int page, std::initializer_list<CGraphicsItem*> items)
+void ShowOnPage(int page, const std::vector<CGraphicsItem*>& items)
 {
     if (CPageLists* lists = PageListsOfDocument())
         for (CGraphicsItem* item : items)
             lists->Add(page, item);
 }
 
-void RemoveFromPage(int page, std::initializer_list<CGraphicsItem*> items)
+void RemoveFromPage(int page, const std::vector<CGraphicsItem*>& items)
 {
     if (CPageLists* lists = PageListsOfDocument())
         for (CGraphicsItem* item : items)

@@ -2,7 +2,7 @@
 
 #include "report/Pagination.h"
 
-#include <initializer_list>
+#include <vector>
 
 class CGraphicsItem;
 
@@ -22,6 +22,6 @@ private:
 
 // Puts the items on the module's page list, in this order; does nothing
 // while no document with result pages is current.
-void ShowOnPage(int page, std::initializer_list<CGraphicsItem*> items);
+void ShowOnPage(int page, const std::vector<CGraphicsItem*>& items);
 // Takes the items off the page list.
-void RemoveFromPage(int page, std::initializer_list<CGraphicsItem*> items);
+void RemoveFromPage(int page, const std::vector<CGraphicsItem*>& items);

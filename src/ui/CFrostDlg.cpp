@@ -71,7 +71,8 @@ void CFrostDlg::TakeValues(CFrostModul& m, Values& v)
 CFrostDlg::CFrostDlg(Values values, QWidget* parent)
     : CFieldDlg("::/html/frost.htm", parent), values_(std::move(values)), rows_(this, f::all, values_),
       layers_(this, values_.insulation, [this] { updateStates(); }),
-      cladding_(this, values_.ownEmissivity, values_.cladding, rows_[f::emissivity], [this] { updateStates(); }),
+      cladding_(this, values_.ownEmissivity, values_.cladding, rows_[f::emissivity], [this] { updateStates(); },
+                CladdingTexts{.caption = "Ytbeklädnad", .fromDatabase = "Val från databasen:"}),
       pipe_(this, values_.pipeMaterial, values_.pipeDimension, values_.ownPipeDimension, rows_[f::pipeDiameter],
             rows_[f::wallThickness], rows_[f::pipeEmissivity], [this] { updateStates(); }),
       surroundings_(this, values_.surroundings, rows_[f::windSpeed], rows_[f::outerCoefficient],
@@ -80,7 +81,6 @@ CFrostDlg::CFrostDlg(Values values, QWidget* parent)
     setWindowTitle(QString::fromUtf8("Frysskydd/temperaturhöjning rör"));
     values_.insulation.objectKind = 0;
     layers_.SetFirstButtonText(QString::fromUtf8("Välj isolerprodukt"));
-    cladding_.SetCaptions(QString::fromUtf8("Ytbeklädnad"), QString::fromUtf8("Val från databasen:"));
     surroundings_.PlaceAmbientRow();
 
     pictureLabel_ = new QLabel(this);

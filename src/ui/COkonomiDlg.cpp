@@ -108,9 +108,7 @@ COkonomiDlg::COkonomiDlg(Values values, QWidget* parent)
     pictureLabel_->setFrameShape(QFrame::Box);
 
     // The ambient temperature stands with the surroundings.
-    auto* surroundingsGrid = qobject_cast<QGridLayout*>(surroundings_.Box()->layout());
-    const int ambientRow = surroundingsGrid->rowCount();
-    rows_[f::ambientTemperature].PlaceIn(surroundingsGrid, ambientRow);
+    surroundings_.PlaceAmbientRow();
 
     auto* left = new QVBoxLayout;
     left->addWidget(pictureLabel_, 0, Qt::AlignHCenter);

@@ -147,12 +147,6 @@ CladdingGroup::CladdingGroup(QWidget* dialog, bool& emissivityTyped, CMantling*&
     });
 }
 
-void CladdingGroup::SetCaptions(const QString& title, const QString& fromDatabase)
-{
-    box_->setTitle(title);
-    choice_->button(0)->setText(fromDatabase);
-}
-
 void CladdingGroup::AddInner(bool& used, CMantling*& inner)
 {
     innerUsed_ = &used;
@@ -365,20 +359,25 @@ void LayersGroup::OnLayer(int layer)
     changed_();
 }
 
-EnergyGroup::EnergyGroup(NumberRow& hours, NumberRow& price, NumberRow& co2) : hours_(hours), price_(price), co2_(co2)
+EnergyGroup::EnergyGroup(NumberRow& hours, NumberRow& price, NumberRow& co2)
+    : hours_(hours), price_(price), co2_(&co2)
 {
 }
+
+EnergyGroup::EnergyGroup(NumberRow& hours, NumberRow& price) : hours_(hours), price_(price) {}
 
 void EnergyGroup::PlaceIn(QGridLayout* grid, int row)
 {
     hours_.PlaceIn(grid, row);
     price_.PlaceIn(grid, row + 1);
-    co2_.PlaceIn(grid, row + 2);
+    if (co2_)
+        co2_->PlaceIn(grid, row + 2);
 }
 
 void EnergyGroup::UpdateStates(bool hoursUsed, bool costUsed)
 {
     hours_.SetEnabled(hoursUsed);
     price_.SetEnabled(costUsed);
-    co2_.SetEnabled(costUsed);
+    if (co2_)
+        co2_->SetEnabled(costUsed);
 }

@@ -123,8 +123,6 @@ public:
     void AddInner(bool& used, CMantling*& inner);
 
     QGroupBox* Box() const { return box_; }
-    // Another caption for the group and for the choice from the database.
-    void SetCaptions(const QString& title, const QString& fromDatabase);
     // The outer list for objects insulated inside, or the ordinary one.
     void SetInsideList(bool inside);
     void UpdateStates(bool insideInsulated);
@@ -219,11 +217,13 @@ private:
 class EnergyGroup {
 public:
     EnergyGroup(NumberRow& hours, NumberRow& price, NumberRow& co2);
+    // Hours and price only, for dialogs without the CO2 factor.
+    EnergyGroup(NumberRow& hours, NumberRow& price);
     void PlaceIn(QGridLayout* grid, int row);
     void UpdateStates(bool hoursUsed, bool costUsed);
 
 private:
     NumberRow& hours_;
     NumberRow& price_;
-    NumberRow& co2_;
+    NumberRow* co2_ = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "CIsoProduktDlg.h"
 #include "CIsoTykkelseDlg.h"
 #include "CIsolasjonDlg.h"
+#include "CKanalTempDlg.h"
 #include "CKlimaDlg.h"
 #include "CKlimastedDlg.h"
 #include "CLydDlg.h"
@@ -20,8 +21,10 @@
 #include "CProjectDlg.h"
 #include "CRordimensjonDlg.h"
 #include "CRormaterialDlg.h"
+#include "CSegmentDlg.h"
 #include "CTillegg2Dlg.h"
 #include "CTilleggslengdeDlg.h"
+#include "CTankTempDlg.h"
 #include "CTilleggsutstyrDlg.h"
 #include "CVarmetapDlg.h"
 #include "CUtvendigKondensDlg.h"
@@ -41,7 +44,10 @@
 #include "doc/CProject.h"
 #include "modules/CFrostModul.h"
 #include "modules/CIsolasjon.h"
+#include "modules/CKanalTempModul.h"
+#include "modules/CSegment.h"
 #include "modules/CLydModul.h"
+#include "modules/CTankTempModul.h"
 #include "modules/CTilleggsutstyr.h"
 #include "modules/CVarmeTapModul.h"
 #include "modules/COkonomiModul.h"
@@ -53,7 +59,10 @@ void RegisterEditors(QtEditorService& editors)
     editors.Register(CProject::classInfo.name, EditProject);
     editors.Register(CVarmeTapModul::classInfo.name, EditHeatLoss);
     editors.Register(CFrostModul::classInfo.name, EditFrost);
+    editors.Register(CKanalTempModul::classInfo.name, EditFlow);
+    editors.Register(CSegment::classInfo.name, EditSection);
     editors.Register(CLydModul::classInfo.name, EditSound);
+    editors.Register(CTankTempModul::classInfo.name, EditTankTemp);
     editors.Register(CUtvendigKondensModul::classInfo.name, EditExternalCondensation);
     editors.Register(CInnvendigKondensModul::classInfo.name, EditInternalCondensation);
     editors.Register(CIsolasjon::classInfo.name, EditInsulationLayer);

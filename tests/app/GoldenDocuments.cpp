@@ -16,9 +16,12 @@
 #include "database/CTillegg2.h"
 #include "doc/CVekDoc.h"
 #include "modules/CFrostModul.h"
+#include "database/CVeske.h"
+#include "modules/CKanalTempModul.h"
 #include "modules/CLydModul.h"
 #include "modules/COkonomiModul.h"
 #include "modules/CInnvendigKondensModul.h"
+#include "modules/CTankTempModul.h"
 #include "modules/CTilleggsutstyr.h"
 #include "modules/CUtvendigKondensModul.h"
 #include "modules/CVarmeTapModul.h"
@@ -231,12 +234,49 @@ void AddAlternative(COkonomiModul& m, const std::string& product, float thicknes
     m.alternatives.push_back(std::move(alternative));
 }
 
+// The flowing-medium runs are built section by section as the dialogs
+// leave them.
+CSegment& AddSection(CKanalTempModul& m, int type, const std::string& name)
+{
+    m.sections.push_back(CSegment::CreateFromTemplate(nullptr, type, m.nextSectionNumber++));
+    CSegment& s = *m.sections.back();
+    s.name = name;
+    return s;
+}
+
+void AddFitting(CSegment& s, const std::string& type, int count)
+{
+    auto fitting = std::make_unique<CTilleggsutstyr>();
+    fitting->SetFittingType(Named<CTillegg2>(CDataBase::fittings, type));
+    fitting->count = count;
+    fitting->UpdateName("");
+    s.fittingsEnabled = true;
+    s.fittings.push_back(std::move(fitting));
+}
+
 // Cases of the other modules: the module's index and what fills it.
 struct ModuleCase {
     const char* folder;
     int module;
     std::function<void(CVekModul&)> fill;
 };
+
+// A 10 m³ water tank outdoors, 2.2 m across and 2.63 m high, at 60 °C in 5 °C
+// air and 4 m/s wind, 100 mm stone wool mat under oxidised aluminium.
+void WaterTank(CTankTempModul& m)
+{
+    m.tankShape = 1;
+    m.tankDiameter = 2.2f;
+    m.tankLength = 2.63f;
+    m.insulation.SetCatalogueProduct(Product("Nätmatta stenull 80 kg/m³"));
+    m.insulation.catalogueThickness = 100.0f;
+    m.SetCladding(Named<CMantling>(CDataBase::outerCladdings, "Aluminiumplåt, oxiderad"));
+    m.SetMedium(Named<CVeske>(CDataBase::liquids, "Vatten"));
+    m.startTemperature = 60.0f;
+    m.ambientTemperature = 5.0f;
+    m.surroundings = Surroundings::Outdoors;
+    m.windSpeed = 4.0f;
+}
 
 const std::vector<ModuleCase> moduleCases = {
     // A 400 mm circular supply duct lined with 50 mm glass wool under glass
@@ -365,6 +405,102 @@ const std::vector<ModuleCase> moduleCases = {
          m.insulation.SetCatalogueProduct(Product("Lamellmatta glasull 30 kg/m³ med aluminiumfolie"));
          m.SetOuterCladding(Named<CMantling>(CDataBase::outerCladdings, "Armerad aluminiumfolie"));
      }},
+    // The water tank after two days, with its curve.
+    {"tank_storage_time", 2,
+     [](CVekModul& module) {
+         auto& m = static_cast<CTankTempModul&>(module);
+         WaterTank(m);
+         m.storageTime = 48.0f;
+     }},
+    // The same tank: how long until it has cooled to 40 °C.
+    {"tank_final_temperature", 2,
+     [](CVekModul& module) {
+         auto& m = static_cast<CTankTempModul&>(module);
+         WaterTank(m);
+         m.givenFinalTemperature = true;
+         m.finalTemperature = 40.0f;
+     }},
+    // A DN50 glycol line from a plant room through an outdoor culvert to a
+    // valve chamber, a riser and a bare connection: 30 vol-% ethylene
+    // glycol at 60 °C, 0.5 m³/h, with the energy rows.
+    {"flow_pipeline_glycol", CKanalTempModul::pageIndex,
+     [](CVekModul& module) {
+         auto& m = static_cast<CKanalTempModul&>(module);
+         m.runType = 0;
+         m.SetMedium(Named<CVeske>(CDataBase::liquids, "Etylenglykol 30 vol-%"));
+         m.inletTemperature = 60.0f;
+         m.energyCostEnabled = true;
+         const auto pipe = [&](const std::string& name, float length, float ambient) -> CSegment& {
+             CSegment& s = AddSection(m, CSegment::pipeline, name);
+             TakePipe(s, "Stålrör, svetsat/svart", "DN50");
+             s.length = length;
+             s.ambientTemperature = ambient;
+             s.flowUnit = FlowUnit::CubicMetresPerHour;
+             s.flow = 0.5f;
+             return s;
+         };
+         CSegment& plant = pipe("Undercentral", 30.0f, 18.0f);
+         plant.SetProduct(Product("Rörskål stenull 100 kg/m³"));
+         plant.thickness = 40.0f;
+         plant.SetCladding(Named<CMantling>(CDataBase::outerCladdings, "PVC-mantel"));
+         // Outdoors at −5 °C in 3 m/s wind, two layers under oxidised
+         // aluminium, on uninsulated supports.
+         CSegment& culvert = pipe("Kulvert", 60.0f, -5.0f);
+         culvert.surroundings = Surroundings::Outdoors;
+         culvert.windSpeed = 3.0f;
+         culvert.SetProduct(Product("Nätmatta stenull 80 kg/m³"));
+         culvert.thickness = 30.0f;
+         culvert.twoLayers = true;
+         culvert.SetLayer2Product(Product("Rörskål glasull 60 kg/m³"));
+         culvert.layer2Thickness = 50.0f;
+         culvert.SetCladding(Named<CMantling>(CDataBase::outerCladdings, "Aluminiumplåt, oxiderad"));
+         culvert.uninsulatedSupports = true;
+         CSegment& chamber = pipe("Ventilkammare", 8.0f, 8.0f);
+         chamber.SetProduct(Product("Rörskål stenull 100 kg/m³"));
+         chamber.thickness = 40.0f;
+         chamber.SetCladding(Named<CMantling>(CDataBase::outerCladdings, "PVC-mantel"));
+         AddFitting(chamber, "Ventil med flänsar, oisolerad", 2);
+         AddFitting(chamber, "Flänsförband (flänspar), oisolerat", 2);
+         CSegment& riser = pipe("Stigarledning", 12.0f, 20.0f);
+         riser.vertical = 1;
+         riser.SetProduct(Product("Rörskål PIR 35 kg/m³"));
+         riser.thickness = 30.0f;
+         riser.SetCladding(Named<CMantling>(CDataBase::outerCladdings, "Målad plåt"));
+         // Bare, with a valve: the valve's surface is the pipe's own.
+         CSegment& connection = pipe("Anslutning", 3.0f, 20.0f);
+         connection.insulationSource = CSegment::uninsulated;
+         AddFitting(connection, "Ventil, gängad eller lödd, oisolerad", 1);
+     }},
+    // Supply air at 18 °C and 40 % through a 0 °C attic: a Ø 400 mm duct
+    // and a 600 × 400 mm duct insulated outside, checked for condensation
+    // (dew point 4.2 °C, which the air stays above).
+    {"flow_duct_attic", CKanalTempModul::pageIndex,
+     [](CVekModul& module) {
+         auto& m = static_cast<CKanalTempModul&>(module);
+         m.runType = 1;
+         m.inletTemperature = 18.0f;
+         m.condensationCheck = true;
+         m.relativeHumidity = 40.0f;
+         CSegment& round = AddSection(m, CSegment::circularDuct, "Huvudkanal");
+         round.ductDiameter = 400.0f;
+         round.length = 25.0f;
+         round.ambientTemperature = 0.0f;
+         round.flowUnit = FlowUnit::LitresPerSecond;
+         round.flow = 600.0f;
+         round.SetProduct(Product("Lamellmatta stenull 40 kg/m³ med aluminiumfolie"));
+         round.thickness = 50.0f;
+         round.SetCladding(Named<CMantling>(CDataBase::outerCladdings, "Armerad aluminiumfolie"));
+         CSegment& rect = AddSection(m, CSegment::rectangularDuct, "Fördelningslåda");
+         rect.ductHeight = 400.0f;
+         rect.ductWidth = 600.0f;
+         rect.length = 15.0f;
+         rect.ambientTemperature = 0.0f;
+         rect.flowUnit = FlowUnit::LitresPerSecond;
+         rect.flow = 600.0f;
+         rect.SetProduct(Product("Kanalskiva stenull 60 kg/m³ med aluminiumfolie"));
+         rect.thickness = 50.0f;
+         rect.SetCladding(Named<CMantling>(CDataBase::outerCladdings, "Armerad aluminiumfolie"));
+     }},
 };
 
 // Makes the case's document and saves it; false with a message when the
@@ -378,6 +514,7 @@ bool Make(const ModuleCase& golden, const fs::path& target)
     CVekDoc doc(parts);
     doc.NewDocument();
     CVekModul& m = doc.Module(golden.module);
+    doc.SetActiveModule(golden.module);
     golden.fill(m);
     const bool calculated = m.Calculate();
     for (const std::string& text : prompter.Texts())

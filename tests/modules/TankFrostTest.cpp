@@ -86,7 +86,7 @@ protected:
         m.tankHeight = 4.0f;
         m.tankDepth = 6.0f;
         m.tankLength = 7.5f;
-        m.surroundings = 1;
+        m.surroundings = Surroundings::Outdoors;
         m.windSpeed = 6.0f;
         m.outerCoefficient = 9.0f;
         m.ownEmissivity = true;
@@ -118,7 +118,7 @@ protected:
         EXPECT_EQ(m.tankHeight, 4.0f);
         EXPECT_EQ(m.tankDepth, 6.0f);
         EXPECT_EQ(m.tankLength, 7.5f);
-        EXPECT_EQ(m.surroundings, 1);
+        EXPECT_EQ(m.surroundings, Surroundings::Outdoors);
         EXPECT_EQ(m.windSpeed, 6.0f);
         EXPECT_EQ(m.outerCoefficient, 9.0f);
         EXPECT_TRUE(m.ownEmissivity);
