@@ -30,8 +30,10 @@ namespace {
 // in the menus, disabled, until they are.
 constexpr int notYetAvailable[] = {
     CVekDoc::commandEditDescriptions,
-    CMainFrame::commandHelpContents,    CMainFrame::commandAppAbout,
+    CMainFrame::commandAppAbout,
 };
+
+constexpr int helpFailedId = 61703;
 
 } // namespace
 
@@ -138,6 +140,10 @@ void CMainFrame::createMenus()
         SetClimateLocations(catalogue ? &catalogue->climate : nullptr);
         doc_.OnEditInput();
         SetClimateLocations(nullptr);
+    });
+    connect(CommandAction(commandHelpContents), &QAction::triggered, this, [] {
+        if (!platform::help().ShowTopic("::/html/contents.htm"))
+            platform::prompter().Tell(LoadString(helpFailedId));
     });
     connect(toolbar, &QAction::triggered, this, [this](bool shown) { toolBar_->setVisible(shown); });
 
