@@ -1,11 +1,15 @@
 #include "CMainFrame.h"
 
+#include "CAboutDlg.h"
 #include "CKlimaDlg.h"
+#include "CNewDocDlg.h"
+#include "CTitleDlg.h"
 #include "CVekView.h"
 #include "DocTemplate.h"
 #include "FileChooser.h"
 #include "PrintCommands.h"
 #include "QtText.h"
+#include "StartupSettings.h"
 #include "WindowPlacement.h"
 #include "database/Catalogue.h"
 #include "doc/CVekDoc.h"
@@ -30,7 +34,6 @@ namespace {
 // in the menus, disabled, until they are.
 constexpr int notYetAvailable[] = {
     CVekDoc::commandEditDescriptions,
-    CMainFrame::commandAppAbout,
 };
 
 constexpr int helpFailedId = 61703;
@@ -40,6 +43,9 @@ constexpr int helpFailedId = 61703;
 CMainFrame::CMainFrame(CVekDoc& doc, QWidget* parent)
     : QMainWindow(parent), doc_(doc), fileChooser_(std::make_unique<QtFileChooser>())
 {
+    infoDialogs_.gettingStarted = [this] { CNewDocDlg(this).exec(); };
+    infoDialogs_.welcome = [this] { CTitleDlg(QDate::currentDate(), this).exec(); };
+    infoDialogs_.about = [this] { CAboutDlg(this).exec(); };
     createMenus();
     createToolBar();
     createCentralArea();
@@ -125,7 +131,8 @@ void CMainFrame::createMenus()
     help->addSeparator();
     addCommand(help, commandAppAbout, "&Om Tekvar®...");
 
-    connect(CommandAction(commandFileNew), &QAction::triggered, this, &CMainFrame::OnFileNew);
+    connect(CommandAction(commandFileNew), &QAction::triggered, this, &CMainFrame::OnNewCommand);
+    connect(CommandAction(commandAppAbout), &QAction::triggered, this, [this] { infoDialogs_.about(); });
     connect(CommandAction(commandFileOpen), &QAction::triggered, this, &CMainFrame::OnFileOpen);
     connect(CommandAction(commandFileSave), &QAction::triggered, this, &CMainFrame::OnFileSave);
     connect(CommandAction(commandFileSaveAs), &QAction::triggered, this, &CMainFrame::OnFileSaveAs);
@@ -238,6 +245,22 @@ void CMainFrame::updateCommands()
 void CMainFrame::updateTitle()
 {
     setWindowTitle(ToQString(doc_.Title() + " - " + DocTemplateString(DocTemplatePart::windowTitle)));
+}
+
+void CMainFrame::OnNewCommand()
+{
+    if (OnFileNew() && startup::IsOn(startup::gettingStartedKey))
+        infoDialogs_.gettingStarted();
+}
+
+void CMainFrame::StartUp(const std::string& fileToOpen)
+{
+    OnNewCommand();
+    ShowWithStoredPlacement();
+    if (!fileToOpen.empty())
+        OpenDocumentFile(fileToOpen);
+    else if (startup::IsOn(startup::welcomeKey))
+        infoDialogs_.welcome();
 }
 
 void CMainFrame::ShowWithStoredPlacement()

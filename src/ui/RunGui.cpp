@@ -52,9 +52,6 @@ int RunGui(int argc, char** argv, const std::string& fileToOpen)
     StandardDocumentParts parts;
     CVekDoc doc(parts);
     CMainFrame frame(doc);
-    frame.OnFileNew();
-    frame.ShowWithStoredPlacement();
-    if (!fileToOpen.empty())
-        frame.OpenDocumentFile(fileToOpen);
+    frame.StartUp(fileToOpen);
     return app.exec();
 }
