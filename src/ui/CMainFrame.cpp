@@ -9,6 +9,7 @@
 #include "FileChooser.h"
 #include "PrintCommands.h"
 #include "QtText.h"
+#include "ShellPictures.h"
 #include "StartupSettings.h"
 #include "WindowPlacement.h"
 #include "database/Catalogue.h"
@@ -168,17 +169,38 @@ void CMainFrame::createToolBar()
     toolBar_ = addToolBar(QStringLiteral("Knapprader"));
     toolBar_->setMovable(false);
     toolBar_->setFloatable(false);
+    // The desktop's own icons where its theme has them, else ours.
     const struct {
         int command;
-        QStyle::StandardPixmap icon;
+        const char* icon;
+        const char* tip;
+        const char* prompt;
     } buttons[] = {
-        {commandFileNew, QStyle::SP_FileIcon},
-        {commandFileOpen, QStyle::SP_DialogOpenButton},
-        {commandFileSave, QStyle::SP_DialogSaveButton},
+        {commandFileNew, "document-new", "Nytt", "Skapa ett nytt dokument"},
+        {commandFileOpen, "document-open", "Öppna", "Öppna ett befintligt dokument"},
+        {commandFileSave, "document-save", "Spara", "Spara det aktiva dokumentet"},
+        {0, nullptr, nullptr, nullptr},
+        {commandFilePrint, "document-print", "Skriv ut", "Skriv ut den visade sidan"},
+        {commandFilePrintPreview, "document-print-preview", "Förhandsgranska", "Visa sidan som den skrivs ut"},
+        {commandEditCopy, "edit-copy", "Kopiera", "Kopiera markerad tabell eller diagram till Urklipp"},
+        {0, nullptr, nullptr, nullptr},
+        {CVekDoc::commandEditInput, "input", "Indata...", nullptr},
+        {CVekDoc::commandEditProject, "project", "Projektinformation..", nullptr},
+        {CVekDoc::commandEditDatabase, "database", "Databas...", nullptr},
+        {0, nullptr, nullptr, nullptr},
+        {commandHelpContents, "help-contents", "Hjälp", "Visa hjälpens innehåll"},
     };
     for (const auto& button : buttons) {
+        if (!button.icon) {
+            toolBar_->addSeparator();
+            continue;
+        }
         QAction* action = CommandAction(button.command);
-        action->setIcon(style()->standardIcon(button.icon));
+        const QString icon = QString::fromLatin1(button.icon);
+        action->setIcon(QIcon::fromTheme(icon, DrawnToolIcon(icon)));
+        action->setToolTip(QString::fromUtf8(button.tip));
+        if (button.prompt && action->statusTip().isEmpty())
+            action->setStatusTip(QString::fromUtf8(button.prompt));
         toolBar_->addAction(action);
     }
 }

@@ -131,3 +131,111 @@ QImage PipeEmblem(QSize size)
     drawPipeSection(painter, QPointF(size.width() / 2.0, size.height() / 2.0), radius);
     return image;
 }
+
+namespace {
+
+void drawSheet(QPainter& p, QRectF r)
+{
+    const qreal fold = r.width() * 0.3;
+    QPolygonF sheet{r.topLeft(), {r.right() - fold, r.top()}, {r.right(), r.top() + fold}, r.bottomRight(), r.bottomLeft()};
+    p.setPen(QPen(QColor(70, 70, 80), 1.2));
+    p.setBrush(Qt::white);
+    p.drawPolygon(sheet);
+    p.drawPolyline(QPolygonF{{r.right() - fold, r.top()}, {r.right() - fold, r.top() + fold}, {r.right(), r.top() + fold}});
+}
+
+void drawLines(QPainter& p, QRectF r, int count)
+{
+    p.setPen(QPen(QColor(120, 130, 150), 1.2));
+    for (int i = 0; i < count; ++i) {
+        const qreal y = r.top() + (i + 1) * r.height() / (count + 1);
+        p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
+    }
+}
+
+} // namespace
+
+QIcon DrawnToolIcon(const QString& name)
+{
+    QImage image(24, 24, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor blue(40, 90, 170);
+    if (name == "document-new") {
+        drawSheet(p, {5, 2, 14, 20});
+        p.setPen(QPen(QColor(230, 170, 0), 2));
+        p.drawLine(QPointF(16, 14), QPointF(22, 14));
+        p.drawLine(QPointF(19, 11), QPointF(19, 17));
+    } else if (name == "document-open") {
+        p.setPen(QPen(QColor(150, 110, 30), 1.2));
+        p.setBrush(QColor(240, 200, 90));
+        p.drawRect(QRectF(2, 6, 20, 15));
+        p.setBrush(QColor(250, 220, 120));
+        p.drawPolygon(QPolygonF{{2, 21}, {6, 11}, {23, 11}, {20, 21}});
+    } else if (name == "document-save") {
+        p.setPen(QPen(QColor(30, 50, 90), 1.2));
+        p.setBrush(blue);
+        p.drawRoundedRect(QRectF(3, 3, 18, 18), 2, 2);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(7, 3, 10, 7));
+        p.setBrush(QColor(200, 200, 210));
+        p.drawRect(QRectF(6, 13, 12, 8));
+    } else if (name == "document-print" || name == "document-print-preview") {
+        drawSheet(p, {6, 2, 12, 10});
+        p.setPen(QPen(QColor(60, 60, 70), 1.2));
+        p.setBrush(QColor(170, 170, 180));
+        p.drawRoundedRect(QRectF(2, 10, 20, 9), 2, 2);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(6, 16, 12, 6));
+        if (name == "document-print-preview") {
+            p.setPen(QPen(blue, 2));
+            p.setBrush(QColor(255, 255, 255, 200));
+            p.drawEllipse(QPointF(15, 9), 5, 5);
+            p.drawLine(QPointF(18.5, 12.5), QPointF(22, 16));
+        }
+    } else if (name == "edit-copy") {
+        drawSheet(p, {3, 2, 12, 15});
+        drawSheet(p, {9, 7, 12, 15});
+        drawLines(p, {11, 10, 7, 10}, 3);
+    } else if (name == "input") {
+        drawSheet(p, {3, 2, 15, 20});
+        drawLines(p, {6, 5, 9, 14}, 4);
+        p.setPen(QPen(QColor(200, 80, 30), 3, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(12, 19), QPointF(21, 8));
+    } else if (name == "project") {
+        p.setPen(QPen(QColor(60, 60, 70), 1.2));
+        p.setBrush(QColor(250, 245, 225));
+        p.drawRoundedRect(QRectF(2, 4, 20, 16), 2, 2);
+        p.setBrush(blue);
+        p.drawEllipse(QPointF(8, 10), 3, 3);
+        p.drawChord(QRectF(3, 13, 10, 8), 0, 180 * 16);
+        drawLines(p, {13, 7, 7, 10}, 3);
+    } else if (name == "database") {
+        p.setPen(QPen(QColor(40, 70, 40), 1.2));
+        p.setBrush(QColor(110, 170, 100));
+        p.drawRect(QRectF(4, 6, 16, 13));
+        p.drawEllipse(QRectF(4, 16, 16, 6));
+        p.setPen(Qt::NoPen);
+        p.drawRect(QRectF(4.6, 6, 14.8, 13));
+        p.setPen(QPen(QColor(40, 70, 40), 1.2));
+        p.setBrush(QColor(150, 200, 140));
+        p.drawEllipse(QRectF(4, 3, 16, 6));
+        p.drawLine(QPointF(4, 6), QPointF(4, 19));
+        p.drawLine(QPointF(20, 6), QPointF(20, 19));
+    } else if (name == "help-contents") {
+        p.setPen(Qt::NoPen);
+        p.setBrush(blue);
+        p.drawEllipse(QRectF(2, 2, 20, 20));
+        QFont font(QStringLiteral("Sans Serif"));
+        font.setBold(true);
+        font.setPixelSize(16);
+        p.setFont(font);
+        p.setPen(Qt::white);
+        p.drawText(QRectF(2, 2, 20, 20), Qt::AlignCenter, QStringLiteral("?"));
+    } else {
+        return {};
+    }
+    p.end();
+    return QIcon(QPixmap::fromImage(image));
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QSize>
 
@@ -13,3 +14,9 @@ Season SeasonOfMonth(int month);
 QImage LandscapePicture(Season season, QSize size);
 // An insulated pipe in cross-section, the program's emblem.
 QImage PipeEmblem(QSize size);
+
+// A toolbar picture drawn for the program, for a desktop whose icon theme
+// lacks the named icon: "document-new", "document-open", "document-save",
+// "document-print", "document-print-preview", "edit-copy", "input",
+// "project", "database", "help-contents". Empty for another name.
+QIcon DrawnToolIcon(const QString& name);
