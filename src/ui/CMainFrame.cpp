@@ -3,6 +3,7 @@
 #include "CAboutDlg.h"
 #include "CKlimaDlg.h"
 #include "CNewDocDlg.h"
+#include "CProduktBeskrivelseDlg.h"
 #include "CTitleDlg.h"
 #include "CVekView.h"
 #include "DocTemplate.h"
@@ -30,12 +31,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// Commands whose dialogs or pages are not part of the program yet; they stay
-// in the menus, disabled, until they are.
-constexpr int notYetAvailable[] = {
-    CVekDoc::commandEditDescriptions,
-};
 
 constexpr int helpFailedId = 61703;
 
@@ -140,6 +135,11 @@ void CMainFrame::createMenus()
     connect(CommandAction(commandAppExit), &QAction::triggered, this, &QWidget::close);
     connect(CommandAction(CVekDoc::commandEditProject), &QAction::triggered, this, [this] { doc_.OnEditProject(); });
     connect(CommandAction(CVekDoc::commandEditDatabase), &QAction::triggered, this, [this] { doc_.OnEditDatabase(); });
+    connect(CommandAction(CVekDoc::commandEditDescriptions), &QAction::triggered, this, [this] {
+        SetDescriptionProject(&doc_.Project());
+        doc_.OnEditDescriptions();
+        SetDescriptionProject(nullptr);
+    });
     connect(CommandAction(CVekDoc::commandEditInput), &QAction::triggered, this, [this] {
         if (!doc_.CanEditInput())
             return;
@@ -154,9 +154,6 @@ void CMainFrame::createMenus()
             platform::prompter().Tell(LoadString(helpFailedId));
     });
     connect(toolbar, &QAction::triggered, this, [this](bool shown) { toolBar_->setVisible(shown); });
-
-    for (int command : notYetAvailable)
-        CommandAction(command)->setEnabled(false);
 
     // Whether an editor exists can change while the window is open; the
     // menus look again each time they open.
@@ -254,6 +251,7 @@ void CMainFrame::updateCommands()
 {
     CommandAction(CVekDoc::commandEditInput)->setEnabled(doc_.CanEditInput());
     CommandAction(CVekDoc::commandEditProject)->setEnabled(platform::editors().CanEdit(doc_.Project()));
+    CommandAction(CVekDoc::commandEditDescriptions)->setEnabled(platform::editors().CanEdit(doc_.Descriptions()));
     {
         auto* catalogue = dynamic_cast<Catalogue*>(doc_.Catalogue());
         CommandAction(CVekDoc::commandEditDatabase)

@@ -12,6 +12,7 @@
 #include "CKlimastedDlg.h"
 #include "CLydDlg.h"
 #include "CMantlingDlg.h"
+#include "CProduktBeskrivelseDlg.h"
 #include "CProjectDlg.h"
 #include "CRordimensjonDlg.h"
 #include "CRormaterialDlg.h"
@@ -23,6 +24,7 @@
 #include "QtEditorService.h"
 #include "database/CAbsorpsjon.h"
 #include "database/CDataBase.h"
+#include "database/CProduktBeskrivelse.h"
 #include "database/CEgendefDatabase.h"
 #include "database/CKlima.h"
 #include "database/CKlimasted.h"
@@ -39,6 +41,7 @@
 void RegisterEditors(QtEditorService& editors)
 {
     editors.Register(CProject::classInfo.name, EditProject);
+    editors.Register(CProduktBeskrivelse::classInfo.name, EditDescriptions);
     editors.Register(CVarmeTapModul::classInfo.name, EditHeatLoss);
     editors.Register(CLydModul::classInfo.name, EditSound);
     editors.Register(CIsolasjon::classInfo.name, EditInsulationLayer);

@@ -86,8 +86,10 @@ TEST(HelpTopics, EveryTopicTheProgramOpensHasItsPageAndEveryLinkLeadsToAPage)
     std::set<std::string> all = topics;
     for (const char* topic : moduleTopics)
         all.insert(topic);
+    std::set<QString> pageFiles;
     for (const std::string& topic : all) {
         const HelpPage page = HelpPageOf(topic);
+        pageFiles.insert(page.file);
         EXPECT_TRUE(QFileInfo::exists(helpFolder + "/" + page.file)) << topic << " has no page " << page.file.toStdString();
     }
 
@@ -95,7 +97,7 @@ TEST(HelpTopics, EveryTopicTheProgramOpensHasItsPageAndEveryLinkLeadsToAPage)
     const QRegularExpression link(QStringLiteral("href=\"([^\":#]*)(?:#([^\"]*))?\""));
     const QDir dir(helpFolder);
     const QStringList files = dir.entryList({QStringLiteral("*.htm")}, QDir::Files);
-    EXPECT_GE(files.size(), qsizetype(all.size()));
+    EXPECT_GE(files.size(), qsizetype(pageFiles.size()));
     for (const QString& file : files) {
         const QString text = QString::fromStdString(readFile((helpFolder + "/" + file).toStdString()));
         EXPECT_TRUE(text.contains(QStringLiteral("<title>"))) << file.toStdString();
