@@ -10,6 +10,7 @@
 #include "ui/CProjectDlg.h"
 #include "ui/HelpWindow.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -217,4 +218,18 @@ TEST(HelpWindowTest, TheServiceShowsOneWindowOnTheAskedPage)
     ASSERT_TRUE(service.ShowTopic("::/html/okonomi.htm"));
     EXPECT_EQ(service.Window(), window);
     EXPECT_EQ(window->ShownFile(), "okonomi.htm");
+    EXPECT_EQ(window->windowModality(), Qt::NonModal);
+
+    // Asked from a modal dialog's "Hjälp", the help must take input, so it
+    // comes up modal itself; asked from the main window again, it is not.
+    QDialog dialog;
+    WhenModalShows([&](QWidget* shown) {
+        EXPECT_TRUE(service.ShowTopic("::/html/prosjekt.htm"));
+        EXPECT_EQ(window->windowModality(), Qt::ApplicationModal);
+        EXPECT_TRUE(window->isVisible());
+        static_cast<QDialog*>(shown)->reject();
+    });
+    dialog.exec();
+    ASSERT_TRUE(service.ShowTopic("::/html/contents.htm"));
+    EXPECT_EQ(window->windowModality(), Qt::NonModal);
 }
