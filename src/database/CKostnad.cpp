@@ -80,6 +80,7 @@ bool CKostnad::Edit()
 {
     CKostnad working;
     working.path = path;
+    working.unit = unit;
     CopyList(working.entries, entries);
     working.selected = counterpart(entries, selected, working.entries);
     {

@@ -32,6 +32,9 @@ public:
     ItemList<CIsoKostnad> entries;
     CIsoKostnad* selected = nullptr; // one of entries, or none
     std::string path;
+    // What the costs are counted per while the list is edited: "m²" for the
+    // surfaces the economy dialog describes, "m" otherwise. Not stored.
+    std::string unit = "m";
     // Set by the list dialog on its working copy when it added, updated or
     // removed an entry.
     bool listChanged = false;

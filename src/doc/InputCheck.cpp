@@ -25,6 +25,11 @@ bool InputCheck::Require(bool ok, int messageId, const char* field)
     return ok || refuse(LoadString(messageId), field);
 }
 
+bool InputCheck::Require(bool ok, std::string_view message, const char* field)
+{
+    return ok || refuse(std::string(message), field);
+}
+
 bool InputCheck::Warn(bool when, int questionId)
 {
     if (!when || !ask_ || ask_(questionId))

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 // A number field of a module's input, declared once. The input dialog builds
 // its label and edit from it; the dialog and the module's calculation check
@@ -63,6 +64,8 @@ public:
     }
     // Refuses with the message unless ok.
     bool Require(bool ok, int messageId, const char* field);
+    // The same with the message's text, for a module's own texts.
+    bool Require(bool ok, std::string_view message, const char* field);
     // Asks the OK/Cancel question when `when`; false when the user cancels.
     bool Warn(bool when, int questionId);
     // Refuses with a message the caller made (one with arguments).

@@ -34,6 +34,7 @@ constexpr Entry table[] = {
     {22, "Utv. emissivitet oisolerad:"},
     {28, "U-värde enligt class 6 i EN 12828"},
     {31, "U-värde (beräknad)"},
+    {33, "U-värde"},
     {34, "Höjd:"},
     {56, "Isoleringsklass 1"},
     {57, "Isoleringsklass 2"},
@@ -300,7 +301,71 @@ constexpr Entry table[] = {
     {62706, "%.2f W/m²K"},
     {62707, "%d"},
     {62720, "%.1f mm ryms inte i kanalen"},
+    // The frost protection module's texts.
+    {62740, "Frysskydd rör"},
+    {62741, "Temperaturhöjning"},
+    {62742, "Avkylningstid"},
+    {62743, "Utfrysningstid"},
+    {62744, "Total tid till frostprängningsfara"},
+    {62745, "Nödvändig effekt för att hindra utfrysning"},
+    {62746, "Vattentemperatur efter %.0f timmars stillestånd"},
+    {62747, "%.1f h"},
+    {62748, "Rördiameter"},
+    {62749, "Godstjocklek rör"},
+    {62750, "Medietemperatur i startögonblicket"},
+    {62751, "Utfrysningsgrad"},
+    {62752, "%.0f %%"},
+    {62753, "Godstjocklek/diameter ger innvändig rördiameter under 1 mm."},
+    {62754, "Omgivningstemperaturen måste vara lägre än 0 °C vid frysberäkningar"},
+    {62755, "Omgivningstemperaturen måste vara högre än 24 °C vid beräkning av temperaturhöjning"},
+    {62756, "Varning: Vattentemperaturen blir högre än 24 °C efter 8 timmars stillestånd."},
+    {62757, "Starttemperaturen måste vara lägre än omgivningstemperaturen vid beräkning av temperaturhöjning."},
+    {62758, "Beräkningen gav inget giltigt resultat. Kontrollera isolerproduktens och rörmaterialets värden i databasen."},
+    {62760, "Temperatur i tank"},
+    // The flowing-medium module's tables and messages.
+    {63001, "Sektionsnamn"},
+    {63002, "Utloppstemp."},
+    {63003, "Max. EN 12828 cl. 6"},
+    {63004, "Värmeförlust/energiförlust/energikostnad "},
+    {63005, "Inloppstemperatur i första sektionen"},
+    {63006, "Genomsnittlig värmeförlust"},
+    {63007, "Total isoleringsmängd"},
+    {63008, "Temperaturfall i strömmande medie"},
+    {63009, "Sektion"},
+    {63010, "Medie"},
+    {63011, "Egendefinierat medie"},
+    {63012, "Luft"},
+    {63013, "Densitet medie"},
+    {63014, "Specifik värmekapacitet medie"},
+    {63015, "Fryspunkt medie"},
+    {63016, "%.0f kg/m³"},
+    {63017, "%.0f J/kgK"},
+    {63018, " (isolerlag 1)"},
+    {63019, " (isolerlag 2)"},
+    {63020, "Oisolerad"},
+    {63021, "%.1f W"},
+    {63022, "%.2f m³/h"},
+    {63023, "%.2f l/s"},
+    {63030, "Varning: Sektionslistan är tom, kan inte utföra beräkning utan sektioner!"},
+    {63031, "Du måste välja ett medie i rullgardinen med vätskor."},
+    {63032, "Du kan inte lägga in fler sektioner.\n(intern begränsning i programmet)"},
+    {63033, "Varning: Alla sektioner blir raderade!"},
+    {63034, "Varning: Inloppstemperaturen i sektionen %1 är högre än isolerproduktens max. temperatur."},
+    {63035, "Varning: Kondensrisk i segment %s (utloppstemp: %.1f°C, daggpunktstemp: %.1f°C), Avbryt beräkning?"},
+    {63036, "Medietemperaturen sjunker under fryspunkten i sektionen \"%1\", avbryter beräkningen."},
+    {63037, "Beräkningen i sektionen \"%1\" gav inget användbart resultat, avbryter beräkningen."},
 };
+
+// Looked up by bisection: a number out of order, or one given twice (two
+// texts added under the same number), would hide texts.
+constexpr bool strictlyAscending()
+{
+    for (std::size_t i = 1; i < std::size(table); ++i)
+        if (table[i - 1].id >= table[i].id)
+            return false;
+    return true;
+}
+static_assert(strictlyAscending(), "the string table's numbers must be unique and ascending");
 
 } // namespace
 

@@ -2,11 +2,14 @@
 
 #include "CatalogueLinks.h"
 #include "RecordChecks.h"
+#include "report/Pagination.h"
 
 TEKVAR_IMPLEMENT_CLASS(CFrostModul, CVekModul)
 
 CFrostModul::CFrostModul()
 {
+    resultTable.helpTopic = "::/html/frost_restabell.htm";
+    inputTable.helpTopic = "::/html/frost_inputtabell.htm";
     SetDefaults();
 }
 
@@ -27,27 +30,32 @@ void CFrostModul::TakePipeValues()
     pipeEmissivity = pipe_.Emissivity();
 }
 
+float CFrostModul::InsulatedEmissivity() const
+{
+    // With the coefficient given the radiation plays no part; the typed value
+    // stands then, as it does when no cladding was chosen.
+    if (ownEmissivity || surroundings == Surroundings::GivenCoefficient || !cladding_)
+        return emissivity;
+    return cladding_->emissivity;
+}
+
+ProductPicture CFrostModul::GetProductPicture() const
+{
+    return LayerPicture(insulation, 0, vertical == 1);
+}
+
 void CFrostModul::SetDefaults()
 {
     resultsValid = false;
-    calculationMode = 0;
-    standstillTime = 8.0f;
-    startTemperature = 8.0f;
-    ambientTemperature = -20.0f;
-    freezeFraction = 25.0f;
-    ownPipeDimension = false;
+    static_cast<FrostInput&>(*this) = FrostInput{};
+    SetCladding(nullptr);
     pipe_.SetDefaults();
     TakePipeValues();
-    insulation.Reset();
-    insulation.objectKind = 0;
-    insulation.askThickness = true;
-    surroundings = 0;
-    windSpeed = 2.0f;
-    outerCoefficient = 5.0f;
-    ownEmissivity = false;
-    SetCladding(nullptr);
-    emissivity = 0.94f;
-    vertical = 0;
+    // Captions "Frysskydd rör" | "Resultat" and "Indata" until a calculation fills them.
+    resultTable.Define(pageLeft, pageTop, 4.0f, 2.0f, "%.1f", {62740, 62312}, {}, {}, 170.0f);
+    inputTable.Define(pageLeft, 120.0f, 4.0f, 2.0f, "%.1f", {62740, 62408}, {}, {}, 170.0f);
+    installationSpace.SetPosition(pageLeft, pageTop);
+    clearPage();
 }
 
 void CFrostModul::Changed(CItem* item)
@@ -90,7 +98,7 @@ void CFrostModul::Serialize(CArchive& ar)
     ar.Float(freezeFraction);
     ar.Float(pipeDiameter);
     ar.Float(startTemperature);
-    ar.Word(surroundings);
+    WordChoice(ar, surroundings, SurroundingsCount, "surroundings");
     ar.Word(resultsValid);
     ar.Float(windSpeed);
     ar.Float(outerCoefficient);
@@ -99,7 +107,6 @@ void CFrostModul::Serialize(CArchive& ar)
     ar.Long(vertical);
     ar.Float(pipeEmissivity);
     RequireChoice(ar, calculationMode, 2, "calculation mode");
-    RequireChoice(ar, surroundings, 3, "surroundings");
     RequireChoice(ar, vertical, 2, "orientation");
 
     if (marker == currentMarker) {
@@ -110,6 +117,11 @@ void CFrostModul::Serialize(CArchive& ar)
         else
             pipe_.ReadMaterial(ar);
     }
-    if (ar.IsLoading() && resultsValid)
+    if (!ar.IsLoading())
+        return;
+    // Results are never read: a calculated module calculates again.
+    if (resultsValid)
         Calculate();
+    else
+        clearPage();
 }

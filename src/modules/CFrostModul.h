@@ -1,12 +1,15 @@
 #pragma once
 
-#include "CIsolasjon.h"
+#include "FrostInput.h"
 #include "PipeSelection.h"
 #include "database/CMantling.h"
 #include "doc/CVekModul.h"
+#include "report/CInsulationSpace.h"
+#include "report/CTabell.h"
 
 // The module for frost protection and warming of standing water in a pipe.
-class CFrostModul : public CVekModul {
+// Its input is a FrostInput; the cladding and the pipe are its own.
+class CFrostModul : public CVekModul, public FrostInput {
     TEKVAR_DECLARE_CLASS(CFrostModul)
 
 public:
@@ -24,6 +27,11 @@ public:
 
     void Serialize(CArchive& ar) override;
     void SetDefaults() override;
+    // Checks the input as the dialog does, balances the insulated pipe and
+    // puts the result table, the input table and the drawing on page 5. A
+    // refusal or a failure has shown its message; the page is then cleared.
+    bool Calculate() override;
+    ProductPicture GetProductPicture() const override;
     // A cladding becomes the cladding; a pipe material or dimension takes the
     // place of the one in use.
     void Changed(CItem* item) override;
@@ -34,25 +42,39 @@ public:
     const PipeSelection& Pipe() const { return pipe_; }
     // The pipe's sizes and emissivity from the chosen dimension and material.
     void TakePipeValues();
+    // The emissivity of the insulation's surface: the typed one, or the cladding's.
+    float InsulatedEmissivity() const;
 
-    int calculationMode = 0;       // 0 frost protection, 1 temperature rise
-    float standstillTime = 8.0f;   // h
-    float startTemperature = 8.0f; // °C
-    float ambientTemperature = -20.0f;
-    float freezeFraction = 25.0f;  // %
-    bool ownPipeDimension = false;
-    float pipeDiameter = 32.0f;    // mm
-    float wallThickness = 2.0f;    // mm
-    float pipeEmissivity = 0.5f;
-    CIsolasjon insulation{0, true};
-    int surroundings = 0;
-    float windSpeed = 2.0f;
-    float outerCoefficient = 5.0f;
-    bool ownEmissivity = false;
-    float emissivity = 0.94f;
-    int vertical = 0;
+    // The result page's items; rebuilt by every calculation, never stored.
+    CTabell resultTable;
+    CTabell inputTable;
+    CInsulationSpace installationSpace;
+
+    static constexpr int pageIndex = 5;
 
 private:
+    // What one calculation found; every value finite once balance() passed.
+    struct Results {
+        float outerDiameter = 0;    // Do, m
+        float outerCoefficient = 0; // ho of the last pass, W/m²K
+        float uValue = 0;           // UA', W/(m·K)
+        float timeConstant = 0;     // τ of the water, h
+        float coolingTime = 0;      // to 0 °C, h
+        float freezeTime = 0;       // of the allowed share, h
+        float heatingPower = 0;     // that keeps the water from freezing, W/m
+        float endTemperature = 0;   // after the standstill, °C
+        float requirement = 0;      // U that class 6 allows, W/(m·K)
+    };
+
+    // CFrostModulCalc.cpp.
+    bool inputUsable() const;
+    bool balance(Results& out) const;
+    void showResults(float outerDiameter);
+    void clearPage();
+    // CFrostModulTables.cpp.
+    void fillResultTable(const Results& results);
+    void fillInputTable();
+
     CMantling* cladding_ = nullptr;
     PipeSelection pipe_{*this};
 };

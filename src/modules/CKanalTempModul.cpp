@@ -24,20 +24,26 @@ void CKanalTempModul::SetMedium(CVeske* liquid)
 void CKanalTempModul::SetDefaults()
 {
     resultsValid = false;
-    runType = 0;
-    mediumSource = 0;
+    static_cast<FlowInput&>(*this) = FlowInput{};
     SetMedium(nullptr);
-    heatCapacity = 4180.0f;
-    density = 999.0f;
-    freezingPoint = 0.0f;
-    inletTemperature = 40.0f;
-    energyCostEnabled = false;
-    operatingHours = 8760.0f;
-    energyPrice = 60.0f;
-    condensationCheck = false;
-    relativeHumidity = 60.0f;
-    nextSectionNumber = 1;
     ClearList(sections);
+    defineTables();
+    clearPage();
+}
+
+void CKanalTempModul::defineTables()
+{
+    // Header ids, then the row caption the table starts with.
+    resultTable.Define(20.0f, 65.0f, 4.0f, 2.0f, "%.1f", {63001, 63002, 62315, 62441, 62442}, {63005}, {}, 170.0f);
+    uValueTable.Define(20.0f, 60.0f, 4.0f, 2.0f, "%.2f W/mK", {63001, 31, 63003}, {63005}, {}, 170.0f);
+    totalsTable.Define(20.0f, 110.0f, 4.0f, 2.0f, "%.1f", {63004, 62312}, {62451, 63006, 62444, 62445}, {}, 170.0f);
+    quantityTable.Define(20.0f, 160.0f, 4.0f, 2.0f, "%.1f", {63001, 62646}, {63007}, {}, 170.0f);
+    inputTable.Define(20.0f, 200.0f, 4.0f, 2.0f, "%.1f", {63008, 62408}, {63008}, {}, 170.0f);
+    resultTable.helpTopic = "::/html/segment_inputtabell.htm";
+    totalsTable.helpTopic = "::/html/energikostnad_restabell.htm";
+    inputTable.helpTopic = "::/html/kanal_inputtabell.htm";
+    quantityTable.helpTopic = "::/html/isomengde_tabell.htm";
+    uValueTable.helpTopic = "::/html/12228_tabell.htm";
 }
 
 void CKanalTempModul::Changed(CItem* item)
@@ -83,6 +89,10 @@ void CKanalTempModul::Serialize(CArchive& ar)
     ar.Word(resultsValid);
     RequireChoice(ar, runType, 4, "run type");
     RequireChoice(ar, mediumSource, 2, "medium source");
-    if (ar.IsLoading() && resultsValid)
-        Calculate();
+    if (ar.IsLoading()) {
+        if (resultsValid)
+            Calculate();
+        else
+            clearPage();
+    }
 }

@@ -1,15 +1,36 @@
 #include "COkonomiModul.h"
 
 #include "COkoIsolasjon.h"
+#include "RecordChecks.h"
 #include "database/CDataBase.h"
 #include "doc/CVekDoc.h"
 #include "doc/StringTable.h"
 #include "platform/Services.h"
+#include "report/ObjectPictures.h"
+#include "thermal/Choices.h"
 
 TEKVAR_IMPLEMENT_CLASS(COkonomiModul, CVekModul)
 
 namespace {
+
 constexpr int firstLayoutMessage = 62619;
+
+// The later steps index tables and pictures with the stored choices.
+void requireChoices(const CArchive& ar, const EconomyInput& in)
+{
+    RequireChoice(ar, in.objectKind, 6, "object kind");
+    RequireChoice(ar, in.flowUnit, FlowUnitCount, "flow unit");
+    RequireChoice(ar, in.orientation, 2, "orientation");
+}
+
+} // namespace
+
+COkonomiModul::COkonomiModul() : pipe(*this)
+{
+    heatLossTable.helpTopic = "::/html/okoiso_varmetaptabell.htm";
+    costTable.helpTopic = "::/html/okoiso_energikosttabell.htm";
+    inputTable.helpTopic = "::/html/okoiso_tabell.htm";
+    SetDefaults();
 }
 
 COkonomiModul::~COkonomiModul()
@@ -19,31 +40,26 @@ COkonomiModul::~COkonomiModul()
 
 void COkonomiModul::SetDefaults()
 {
-    mediumTemperature = 50.0f;
-    ambientTemperature = 10.0f;
-    ductDiameter = 100.0f;
-    height = 200.0f;
-    width = 200.0f;
-    surroundings = 0;
-    windSpeed = 2.0f;
-    givenCoefficient = 5.0f;
-    operatingHours = 8760.0f;
-    energyPrice = 60.0f;
-    interestRate = 7.0f;
-    priceIncrease = 0.0f;
-    depreciationTime = 20.0f;
+    resultsValid = false;
+    static_cast<EconomyInput&>(*this) = EconomyInput{};
     ClearList(alternatives);
-    objectKind = 0;
-    flowUnit = 0;
-    flow = 10.0f;
-    orientation = 0;
-    co2Factor = 750.0f;
     pipe.SetDefaults();
-    ownPipeDimension = 0;
+    TakePipeValues();
+    clearPage();
+}
+
+void COkonomiModul::TakePipeValues()
+{
     pipeDiameter = pipe.Record().outerDiameter;
     wallThickness = pipe.Record().wallThickness;
     bareEmissivity = pipe.Emissivity();
-    resultsValid = false;
+}
+
+ProductPicture COkonomiModul::GetProductPicture() const
+{
+    ProductPicture picture;
+    picture.builtin = objectpictures::ForKind(objectKind, orientation == 1);
+    return picture;
 }
 
 void COkonomiModul::Changed(CItem* item)
@@ -61,7 +77,7 @@ void COkonomiModul::serializeFields(CArchive& ar)
     ar.Float(ductDiameter);
     ar.Float(width);
     ar.Float(height);
-    ar.Word(surroundings);
+    WordChoice(ar, surroundings, SurroundingsCount, "surroundings");
     ar.Float(windSpeed);
     ar.Float(givenCoefficient);
     ar.Float(operatingHours);
@@ -81,7 +97,7 @@ void COkonomiModul::serializePipe(CArchive& ar)
 {
     ar.Float(pipeDiameter);
     ar.Float(wallThickness);
-    ar.Long(ownPipeDimension);
+    ar.Bool(ownPipeDimension);
     pipe.SerializeRecord(ar);
 }
 
@@ -106,6 +122,7 @@ void COkonomiModul::Serialize(CArchive& ar)
         const bool hasPipe = marker == formatMarker;
         objectKind = hasPipe ? ar.ReadWord() : marker;
         serializeFields(ar);
+        requireChoices(ar, *this);
         if (hasPipe) {
             serializePipe(ar);
             pipe.ReadMaterial(ar);
@@ -113,8 +130,11 @@ void COkonomiModul::Serialize(CArchive& ar)
     } else {
         readFirstLayout(ar, leading);
     }
+    // Results are never read: a calculated module calculates again.
     if (resultsValid)
         Calculate();
+    else
+        clearPage();
 }
 
 void COkonomiModul::readFirstLayout(CArchive& ar, COkoIsolasjon& leading)
@@ -134,7 +154,7 @@ void COkonomiModul::readFirstLayout(CArchive& ar, COkoIsolasjon& leading)
     ar.Float(ductDiameter);
     ar.Float(width);
     ar.Float(height);
-    ar.Word(surroundings);
+    WordChoice(ar, surroundings, SurroundingsCount, "surroundings");
     ar.Float(windSpeed);
     ar.Float(givenCoefficient);
     ar.Word(surfaceSource);
@@ -145,6 +165,7 @@ void COkonomiModul::readFirstLayout(CArchive& ar, COkoIsolasjon& leading)
     ar.Float(priceIncrease);
     ar.Float(depreciationTime);
     ar.Word(resultsValid);
+    requireChoices(ar, *this);
 
     // The claddings of that layout are always full copies.
     const bool inside = objectKind == 3 || objectKind == 5;

@@ -7,13 +7,16 @@
 
 TEKVAR_IMPLEMENT_CLASS(CSegment, CListItem)
 
-CSegment::CSegment(int type) : sectionType(type)
+CSegment::CSegment(int type)
 {
+    sectionType = type;
     setDefaultPipe();
+    defineTable();
 }
 
 CSegment::CSegment(const CSegment& other) : CListItem(other)
 {
+    defineTable();
     copyFrom(other);
 }
 
@@ -36,39 +39,17 @@ CSegment::~CSegment()
     SetInnerCladding(nullptr);
 }
 
+void CSegment::defineTable()
+{
+    // "Sektion", "Indata"; the calculation gives it its rows.
+    sectionTable.Define(20.0f, 160.0f, 4.0f, 2.0f, "%.1f", {63009, 62408}, {63008}, {}, 170.0f);
+    sectionTable.helpTopic = "::/html/segment_inputtabell.htm";
+}
+
 void CSegment::copyFrom(const CSegment& other)
 {
-    sectionType = other.sectionType;
-    ductHeight = other.ductHeight;
-    ductWidth = other.ductWidth;
-    ductDiameter = other.ductDiameter;
-    length = other.length;
-    insulationSource = other.insulationSource;
-    thickness = other.thickness;
-    userThickness = other.userThickness;
-    twoLayers = other.twoLayers;
-    layer2Source = other.layer2Source;
-    layer2Thickness = other.layer2Thickness;
-    layer2UserThickness = other.layer2UserThickness;
-    ambientTemperature = other.ambientTemperature;
-    surroundings = other.surroundings;
-    windSpeed = other.windSpeed;
-    outerCoefficient = other.outerCoefficient;
-    innerCoefficientGiven = other.innerCoefficientGiven;
-    innerCoefficient = other.innerCoefficient;
-    flowUnit = other.flowUnit;
-    flow = other.flow;
-    ownEmissivity = other.ownEmissivity;
-    emissivity = other.emissivity;
-    innerCladdingEnabled = other.innerCladdingEnabled;
-    fittingsEnabled = other.fittingsEnabled;
+    static_cast<SectionInput&>(*this) = other;
     CopyList(fittings, other.fittings);
-    vertical = other.vertical;
-    uninsulatedSupports = other.uninsulatedSupports;
-    ownPipeDimension = other.ownPipeDimension;
-    pipeDiameter = other.pipeDiameter;
-    wallThickness = other.wallThickness;
-    bareEmissivity = other.bareEmissivity;
     SetProduct(other.product_);
     SetUserProduct(other.userProduct_);
     SetLayer2Product(other.layer2Product_);
@@ -261,7 +242,7 @@ void CSegment::Serialize(CArchive& ar)
     ar.Float(innerCoefficient);
     ar.Word(innerCoefficientGiven);
     ar.Float(ambientTemperature);
-    ar.Word(surroundings);
+    WordChoice(ar, surroundings, SurroundingsCount, "surroundings");
     ar.Float(windSpeed);
     ar.Float(outerCoefficient);
     ar.Float(thickness);
@@ -270,7 +251,7 @@ void CSegment::Serialize(CArchive& ar)
     ar.Word(ownEmissivity);
     ar.Word(insulationSource);
     ar.Word(fittingsEnabled);
-    ar.Word(flowUnit);
+    WordChoice(ar, flowUnit, FlowUnitCount, "flow unit");
     ar.Float(flow);
     ar.Float(emissivity);
     ar.Float(userThickness);
@@ -305,8 +286,6 @@ void CSegment::Serialize(CArchive& ar)
     RequireChoice(ar, sectionType, 4, "section type");
     RequireChoice(ar, insulationSource, 3, "insulation source");
     RequireChoice(ar, layer2Source, 2, "layer 2 source");
-    RequireChoice(ar, surroundings, 3, "surroundings");
-    RequireChoice(ar, flowUnit, 3, "flow unit");
     RequireChoice(ar, vertical, 2, "orientation");
 
     if (ar.IsStoring()) {

@@ -2,19 +2,25 @@
 
 #include "CTilleggsutstyr.h"
 #include "PipeSelection.h"
+#include "SectionInput.h"
 #include "database/CEgendefIsoProdukt.h"
 #include "database/CIsoProdukt.h"
 #include "database/CMantling.h"
 #include "doc/CItem.h"
+#include "doc/CVekModul.h"
 #include "doc/ItemList.h"
+#include "report/CTabell.h"
+#include "thermal/SectionBalance.h"
 
 #include <memory>
+#include <string>
+#include <vector>
 
 // One section of the flowing-medium run: a length of pipe or duct with its
 // own cross-section, insulation, cladding, surroundings and flow. Its name is
 // the section name. It stands in the dependents of every catalogue item it
 // refers to.
-class CSegment : public CListItem {
+class CSegment : public CListItem, public SectionInput {
     TEKVAR_DECLARE_CLASS(CSegment)
 
 public:
@@ -61,42 +67,47 @@ public:
 
     // The database list the outer cladding comes from.
     int CladdingList() const;
+    // The products of the chosen sources; none for a layer not there.
+    CIsoProdukt* ChosenLayer1Product() const;
+    CIsoProdukt* ChosenLayer2Product() const;
+    // The highest temperature the section stands at its inlet: layer 1's
+    // product's, 10000 °C when uninsulated.
+    float MaxUsableTemperature() const;
+    // The emissivity of the outer surface: typed in (always with a given
+    // coefficient), else the cladding's; an uninsulated section's own.
+    float SurfaceEmissivity() const;
+    // Metres of bare pipe the counted fittings stand for.
+    float FittingLength() const;
+    // What the checks need besides the numbers, with the names of the run's
+    // other sections.
+    SectionChoices Choices(std::vector<std::string> otherNames) const;
+
+    // The heat balance's input with the medium entering at inletTemp; a
+    // pipeline's liquid has volumetricHeatCapacity (ρ·c, J/(m³·K)).
+    thermal::SectionInputs BalanceInputs(float inletTemp, float volumetricHeatCapacity) const;
+    // The text beside the module dialog's section list.
+    std::string Description() const;
+    // The flow in its unit, as the description and the input table show it.
+    std::string FlowText() const;
+    // The picture beside it: layer 1's catalogue product on this type and
+    // orientation, else the built-in picture of the type.
+    ProductPicture Picture() const;
+    // Builds the input table (position and page are the module's).
+    void FillInputTable();
+    // The input table and the tables it goes on in, in their order.
+    std::vector<CTabell*> PageTables();
     // Equal in every stored field, the references and the fittings.
     bool SameAs(const CSegment& other) const;
 
-    int sectionType = pipeline;
-    float ductHeight = 200.0f;   // mm
-    float ductWidth = 200.0f;    // mm
-    float ductDiameter = 100.0f; // mm
-    float length = 10.0f;        // m
-    int insulationSource = catalogueProduct;
-    float thickness = 50.0f;     // mm, layer 1 with a catalogue product
-    float userThickness = 50.0f; // mm, layer 1 with a user's product
-    bool twoLayers = false;
-    int layer2Source = 0;        // 0 catalogue, 1 user's product
-    float layer2Thickness = 50.0f;
-    float layer2UserThickness = 50.0f;
-    float ambientTemperature = 20.0f; // °C
-    int surroundings = 0;
-    float windSpeed = 2.0f;        // m/s
-    float outerCoefficient = 5.0f; // W/(m²·K)
-    bool innerCoefficientGiven = false;
-    float innerCoefficient = 10.0f; // W/(m²·K)
-    int flowUnit = 0;               // 0 m³/h, 1 l/s, 2 m/s
-    float flow = 100.0f;
-    bool ownEmissivity = false;
-    float emissivity = 0.94f;
-    bool innerCladdingEnabled = false;
-    bool fittingsEnabled = false;
     ItemList<CTilleggsutstyr> fittings;
-    int vertical = 0;
-    bool uninsulatedSupports = false;
-    bool ownPipeDimension = false;
-    float pipeDiameter = 32.0f;  // mm
-    float wallThickness = 2.0f;  // mm
-    float bareEmissivity = 0.5f;
+    // The section's input on the module's page; rebuilt by every
+    // calculation, never stored.
+    CTabell sectionTable;
+    // Where the input table is longer than a sheet holds, it goes on here.
+    std::vector<std::unique_ptr<CTabell>> continuedTables;
 
 private:
+    void defineTable();
     void copyFrom(const CSegment& other);
     void setDefaultPipe();
     // A product slot pair: the one of the two the replacing item stands for.

@@ -2,11 +2,17 @@
 
 #include "CatalogueLinks.h"
 #include "RecordChecks.h"
+#include "report/ObjectPictures.h"
+
+#include <algorithm>
 
 TEKVAR_IMPLEMENT_CLASS(CTankTempModul, CVekModul)
 
 CTankTempModul::CTankTempModul()
 {
+    resultTable.helpTopic = "::/html/tank_restabell.htm";
+    inputTable.helpTopic = "::/html/tank_inputtabell.htm";
+    temperatureGraph.helpTopic = "::/html/tank_kurve.htm";
     SetDefaults();
 }
 
@@ -29,31 +35,10 @@ void CTankTempModul::SetMedium(CVeske* liquid)
 void CTankTempModul::SetDefaults()
 {
     resultsValid = false;
-    tankShape = 0;
-    tankDiameter = 5.0f;
-    tankLength = 5.0f;
-    tankWidth = 5.0f;
-    tankHeight = 5.0f;
-    tankDepth = 5.0f;
-    mediumSource = 0;
-    heatCapacity = 4180.0f;
-    density = 999.0f;
-    freezingPoint = 0.0f;
-    startTemperature = 50.0f;
-    finalTemperature = 25.0f;
-    storageTime = 500.0f;
-    givenFinalTemperature = false;
-    ambientTemperature = 10.0f;
-    surroundings = 0;
-    windSpeed = 2.0f;
-    outerCoefficient = 5.0f;
-    ownEmissivity = false;
-    emissivity = 0.94f;
-    insulation.Reset();
-    insulation.objectKind = tankObjectKind;
-    insulation.askThickness = true;
+    static_cast<TankTempInput&>(*this) = TankTempInput{};
     SetCladding(nullptr);
     SetMedium(nullptr);
+    clearPage();
 }
 
 void CTankTempModul::Changed(CItem* item)
@@ -97,7 +82,7 @@ void CTankTempModul::Serialize(CArchive& ar)
     ar.Float(tankHeight);
     ar.Float(tankDepth);
     ar.Float(tankLength);
-    ar.Word(surroundings);
+    WordChoice(ar, surroundings, SurroundingsCount, "surroundings");
     ar.Float(windSpeed);
     ar.Float(outerCoefficient);
     ar.Word(ownEmissivity);
@@ -110,8 +95,30 @@ void CTankTempModul::Serialize(CArchive& ar)
     ar.Float(storageTime);
     ar.Word(resultsValid);
     RequireChoice(ar, tankShape, 3, "tank shape");
-    RequireChoice(ar, surroundings, 3, "surroundings");
     RequireChoice(ar, mediumSource, 2, "medium source");
     if (ar.IsLoading() && resultsValid)
         Calculate();
+}
+
+ProductPicture TankPicture(const CIsolasjon& insulation, int shape)
+{
+    const int kind = CTankTempModul::tankObjectKind + std::clamp(shape, 0, 2);
+    // The product's pictures of a tank stand in slots 6 to 8, horizontal.
+    ProductPicture picture = LayerPicture(insulation, kind, false);
+    picture.builtin = objectpictures::tankBox + (kind - CTankTempModul::tankObjectKind);
+    return picture;
+}
+
+ProductPicture CTankTempModul::GetProductPicture() const
+{
+    return TankPicture(insulation, tankShape);
+}
+
+float CTankTempModul::SurfaceEmissivity() const
+{
+    // With the coefficient given the radiation plays no part; the typed
+    // value stands then, as it does when no cladding was chosen.
+    if (ownEmissivity || surroundings == Surroundings::GivenCoefficient || !cladding_)
+        return emissivity;
+    return cladding_->emissivity;
 }

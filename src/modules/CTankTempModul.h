@@ -1,18 +1,21 @@
 #pragma once
 
-#include "CIsolasjon.h"
+#include "TankTemperature.h"
+#include "TankTempInput.h"
 #include "database/CMantling.h"
 #include "database/CVeske.h"
 #include "doc/CVekModul.h"
+#include "report/CGraph.h"
+#include "report/CTabell.h"
 
-// The module for temperature over time of a liquid in a tank.
-class CTankTempModul : public CVekModul {
+// The module for temperature over time of a liquid in a tank. Its input is
+// a TankTempInput; the cladding and the liquid it uses are catalogue items.
+class CTankTempModul : public CVekModul, public TankTempInput {
     TEKVAR_DECLARE_CLASS(CTankTempModul)
 
 public:
     // Written after the references; older records have the shape there.
     static constexpr std::uint16_t formatMarker = 255;
-    static constexpr int tankObjectKind = 6;
 
     CTankTempModul();
     ~CTankTempModul() override;
@@ -23,35 +26,47 @@ public:
     void SetDefaults() override;
     // A cladding becomes the cladding, a liquid the medium.
     void Changed(CItem* item) override;
+    // Checks the input as the dialog does, calculates the case (storage time
+    // or final temperature given) and puts the result table, the input table
+    // and, with a storage time, the temperature curve on page 2. A refusal or
+    // a failure has shown its message; the page is then cleared.
+    bool Calculate() override;
+    // The insulation product's picture of the shape, else the program's own.
+    ProductPicture GetProductPicture() const override;
+    // The emissivity of the outer surface: the typed one, or the cladding's.
+    float SurfaceEmissivity() const;
+    // The calculation's input: the tank's geometry, the product's curve,
+    // the medium and the surface. Only meaningful for an input that passed
+    // the checks.
+    tank::Problem CalculationProblem() const;
 
     CMantling* Cladding() const { return cladding_; }
     CVeske* Medium() const { return medium_; }
     void SetCladding(CMantling* cladding);
     void SetMedium(CVeske* liquid);
 
-    int tankShape = 0;          // 0 box, 1 cylinder, 2 sphere
-    float tankDiameter = 5.0f;  // m
-    float tankLength = 5.0f;    // m
-    float tankWidth = 5.0f;     // m
-    float tankHeight = 5.0f;    // m
-    float tankDepth = 5.0f;     // m
-    int mediumSource = 0;
-    float heatCapacity = 4180.0f;
-    float density = 999.0f;
-    float freezingPoint = 0.0f;
-    float startTemperature = 50.0f;
-    float finalTemperature = 25.0f;
-    float storageTime = 500.0f; // h
-    bool givenFinalTemperature = false;
-    float ambientTemperature = 10.0f;
-    int surroundings = 0;
-    float windSpeed = 2.0f;
-    float outerCoefficient = 5.0f;
-    bool ownEmissivity = false;
-    float emissivity = 0.94f;
-    CIsolasjon insulation{tankObjectKind, true};
+    // The result page's items; rebuilt by every calculation, never stored.
+    CTabell resultTable;
+    CTabell inputTable;
+    CGraph temperatureGraph;
+
+    // The page the module's items stand on.
+    static constexpr int pageIndex = 2;
 
 private:
+    // CTankTempModulCalc.cpp
+    bool inputUsable() const;
+    void fillResultTable(const tank::Result& result, const tank::Geometry& geometry);
+    void fillGraph(const tank::Result& result);
+    void fillInputTable();
+    void showResults();
+    void clearPage();
+
     CMantling* cladding_ = nullptr;
     CVeske* medium_ = nullptr;
 };
+
+// The picture of a tank of the shape (0 box, 1 cylinder, 2 sphere): the
+// insulation product's picture of it when there is one, else the program's
+// own. The page header and the dialog show the same.
+ProductPicture TankPicture(const CIsolasjon& insulation, int shape);

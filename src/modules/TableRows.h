@@ -25,11 +25,12 @@ public:
     }
 
     // At (20, 65) mm with gaps of 4 and 2 mm, at least 170 mm wide; the
-    // table takes its name from the first header id.
-    void Fill(CTabell& table, const std::vector<int>& headerIds) const
+    // table takes its name from the first header id. highlightRow counts
+    // the header row as 0; −1 highlights none.
+    void Fill(CTabell& table, const std::vector<int>& headerIds, int highlightRow = -1) const
     {
         table.Define(pageLeft, pageTop, 4.0f, 2.0f, "%.1f", headerIds, {}, {}, 170.0f);
-        table.SetContentWithCaptions(headerIds, captions_, values_, -1.0f, -1.0f, -1);
+        table.SetContentWithCaptions(headerIds, captions_, values_, -1.0f, -1.0f, highlightRow);
     }
 
     const std::vector<std::string>& Captions() const { return captions_; }

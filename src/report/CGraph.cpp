@@ -1,6 +1,7 @@
 #include "CGraph.h"
 
 #include "PageModel.h"
+#include "doc/CVekModul.h"
 #include "doc/StringTable.h"
 
 #include <algorithm>
@@ -172,7 +173,7 @@ GraphTicks CGraph::ticks(float min, float max, int length, bool vertical, float 
         result.values.push_back(value);
         result.pixels.push_back(pixel16(vertical ? origin - offset : origin + offset));
         if (counter == labelInterval) {
-            result.labels.push_back(Sprintf(format, double(value)));
+            result.labels.push_back(WithoutNegativeZero(Sprintf(format, double(value))));
             counter = 0;
         } else {
             result.labels.emplace_back();
@@ -230,13 +231,13 @@ std::string CGraph::ClipboardText() const
         for (int p = 0; p < c.PointCount(); ++p) {
             if (p > 0)
                 text += "\t";
-            text += DecimalComma(Sprintf(formats_.xValue, double(c.x[std::size_t(p)])));
+            text += DecimalComma(WithoutNegativeZero(Sprintf(formats_.xValue, double(c.x[std::size_t(p)]))));
         }
         text += "\n" + yCaption_ + "\t";
         for (int p = 0; p < c.PointCount(); ++p) {
             if (p > 0)
                 text += "\t";
-            text += DecimalComma(Sprintf(formats_.yValue, double(c.y[std::size_t(p)])));
+            text += DecimalComma(WithoutNegativeZero(Sprintf(formats_.yValue, double(c.y[std::size_t(p)]))));
         }
         text += "\n";
     }

@@ -5,6 +5,7 @@
 #include "CNewDocDlg.h"
 #include "CProduktBeskrivelseDlg.h"
 #include "CTitleDlg.h"
+#include "CKostnadDlg.h"
 #include "CVekView.h"
 #include "DocTemplate.h"
 #include "FileChooser.h"
@@ -146,7 +147,10 @@ void CMainFrame::createMenus()
         // "Ortsdata..." in the module dialogs offers the document's climate locations.
         auto* catalogue = dynamic_cast<Catalogue*>(doc_.Catalogue());
         SetClimateLocations(catalogue ? &catalogue->climate : nullptr);
+        // "Kostnadsdata..." in the economy alternatives offers its cost list.
+        SetCostData(catalogue ? &catalogue->costs : nullptr);
         doc_.OnEditInput();
+        SetCostData(nullptr);
         SetClimateLocations(nullptr);
     });
     connect(CommandAction(commandHelpContents), &QAction::triggered, this, [] {

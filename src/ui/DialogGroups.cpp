@@ -88,6 +88,11 @@ SurroundingsGroup::SurroundingsGroup(QWidget* dialog, Surroundings& surroundings
     QObject::connect(climate_, &QPushButton::clicked, box_, [this] { OnClimate(); });
 }
 
+void SurroundingsGroup::PlaceAmbientRow()
+{
+    ambientTemp_.PlaceIn(static_cast<QGridLayout*>(box_->layout()), 5);
+}
+
 Surroundings SurroundingsGroup::Chosen() const
 {
     return Surroundings(buttons_->checkedId());
@@ -116,15 +121,15 @@ void SurroundingsGroup::OnClimate()
 }
 
 CladdingGroup::CladdingGroup(QWidget* dialog, bool& emissivityTyped, CMantling*& outer, NumberRow& emissivity,
-                             std::function<void()> changed)
+                             std::function<void()> changed, const CladdingTexts& texts)
     : dialog_(dialog), typed_(emissivityTyped), outer_(outer), emissivity_(emissivity),
-      box_(new QGroupBox(QStringLiteral("Utvändig ytbeklädnad (ytskikt)"), dialog)), grid_(new QGridLayout(box_)),
+      box_(new QGroupBox(QString::fromUtf8(texts.caption), dialog)), grid_(new QGridLayout(box_)),
       choice_(new QButtonGroup(dialog)), cladding_(dialog, "cladding")
 {
-    grid_->addWidget(AddRadio(dialog, "Val från databas", "fromDatabase", choice_, 0), 0, 0);
+    grid_->addWidget(AddRadio(dialog, texts.fromDatabase, "fromDatabase", choice_, 0), 0, 0);
     grid_->addWidget(cladding_.Box(), 0, 1);
     // The radio button is the emissivity's label.
-    grid_->addWidget(AddRadio(dialog, "Egendef. emissivitet:", "emissivityTyped", choice_, 1), 1, 0);
+    grid_->addWidget(AddRadio(dialog, texts.typed, "emissivityTyped", choice_, 1), 1, 0);
     emissivity_.Label()->hide();
     grid_->addWidget(emissivity_.Edit(), 1, 1);
     choice_->button(emissivityTyped ? 1 : 0)->setChecked(true);
@@ -276,11 +281,11 @@ LayersGroup::LayersGroup(QWidget* dialog, CIsolasjon& layer1, std::function<void
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     };
-    QPushButton* button = AddPush(dialog, "Isolering lag 1", "layer1");
+    layer1Button_ = AddPush(dialog, "Isolering lag 1", "layer1");
     summary1_ = summary("layer1Summary");
-    grid_->addWidget(button, 1, 0, Qt::AlignTop);
+    grid_->addWidget(layer1Button_, 1, 0, Qt::AlignTop);
     grid_->addWidget(summary1_, 1, 1);
-    QObject::connect(button, &QPushButton::clicked, box_, [this] { OnLayer(1); });
+    QObject::connect(layer1Button_, &QPushButton::clicked, box_, [this] { OnLayer(1); });
     // The second layer's controls are made here so that the summaries can be
     // made the same way; a dialog without a second layer leaves them out.
     layer2Button_ = AddPush(dialog, "Isolering lag 2", "layer2");
@@ -301,6 +306,11 @@ void LayersGroup::AddSecondLayer(CIsolasjon& layer2, bool& twoLayers)
     summary2_->show();
     QObject::connect(twoLayersBox_, &QCheckBox::toggled, box_, [this] { changed_(); });
     QObject::connect(layer2Button_, &QPushButton::clicked, box_, [this] { OnLayer(2); });
+}
+
+void LayersGroup::SetFirstButtonText(const QString& text)
+{
+    layer1Button_->setText(text);
 }
 
 bool LayersGroup::TwoLayersChecked() const
@@ -342,20 +352,25 @@ void LayersGroup::OnLayer(int layer)
     changed_();
 }
 
-EnergyGroup::EnergyGroup(NumberRow& hours, NumberRow& price, NumberRow& co2) : hours_(hours), price_(price), co2_(co2)
+EnergyGroup::EnergyGroup(NumberRow& hours, NumberRow& price, NumberRow& co2)
+    : hours_(hours), price_(price), co2_(&co2)
 {
 }
+
+EnergyGroup::EnergyGroup(NumberRow& hours, NumberRow& price) : hours_(hours), price_(price) {}
 
 void EnergyGroup::PlaceIn(QGridLayout* grid, int row)
 {
     hours_.PlaceIn(grid, row);
     price_.PlaceIn(grid, row + 1);
-    co2_.PlaceIn(grid, row + 2);
+    if (co2_)
+        co2_->PlaceIn(grid, row + 2);
 }
 
 void EnergyGroup::UpdateStates(bool hoursUsed, bool costUsed)
 {
     hours_.SetEnabled(hoursUsed);
     price_.SetEnabled(costUsed);
-    co2_.SetEnabled(costUsed);
+    if (co2_)
+        co2_->SetEnabled(costUsed);
 }

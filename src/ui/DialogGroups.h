@@ -83,6 +83,9 @@ public:
                       NumberRow& ambientTemp, std::function<void()> changed);
 
     QGroupBox* Box() const { return box_; }
+    // For dialogs that have the ambient temperature among the surroundings:
+    // its row under the others.
+    void PlaceAmbientRow();
     Surroundings Chosen() const;
     void UpdateStates();
     void Store();
@@ -101,10 +104,18 @@ private:
 // "Utvändig ytbeklädnad (ytskikt)": a cladding from the database or a typed
 // emissivity; choosing a cladding shows its emissivity. Objects insulated
 // inside take their surface from another list and may have an inner cladding.
+// The cladding group's caption and the two choices' texts; a dialog may
+// word them its own way.
+struct CladdingTexts {
+    const char* caption = "Utvändig ytbeklädnad (ytskikt)";
+    const char* fromDatabase = "Val från databas";
+    const char* typed = "Egendef. emissivitet:";
+};
+
 class CladdingGroup {
 public:
     CladdingGroup(QWidget* dialog, bool& emissivityTyped, CMantling*& outer, NumberRow& emissivity,
-                  std::function<void()> changed);
+                  std::function<void()> changed, const CladdingTexts& texts = CladdingTexts{});
     // The inner cladding ("Invändig ytbeklädnad"), for dialogs that offer it.
     void AddInner(bool& used, CMantling*& inner);
 
@@ -173,6 +184,8 @@ public:
     void AddSecondLayer(CIsolasjon& layer2, bool& twoLayers);
 
     QGroupBox* Box() const { return box_; }
+    // Another text on the first layer's button ("Välj isolerprodukt").
+    void SetFirstButtonText(const QString& text);
     bool TwoLayersChecked() const;
     // The products offered follow the object kind.
     void SetObjectKind(int kind);
@@ -191,6 +204,7 @@ private:
     QGroupBox* box_;
     QGridLayout* grid_;
     QCheckBox* twoLayersBox_ = nullptr;
+    QPushButton* layer1Button_;
     QPushButton* layer2Button_ = nullptr;
     QLabel* summary1_;
     QLabel* summary2_ = nullptr;
@@ -200,11 +214,13 @@ private:
 class EnergyGroup {
 public:
     EnergyGroup(NumberRow& hours, NumberRow& price, NumberRow& co2);
+    // Hours and price only, for dialogs without the CO2 factor.
+    EnergyGroup(NumberRow& hours, NumberRow& price);
     void PlaceIn(QGridLayout* grid, int row);
     void UpdateStates(bool hoursUsed, bool costUsed);
 
 private:
     NumberRow& hours_;
     NumberRow& price_;
-    NumberRow& co2_;
+    NumberRow* co2_ = nullptr;
 };

@@ -178,7 +178,7 @@ TEST_F(EconomyRecords, CurrentLayoutRoundTrip)
     module.ductDiameter = 250.0f;
     module.height = 300.0f;
     module.width = 450.0f;
-    module.surroundings = 2;
+    module.surroundings = Surroundings::GivenCoefficient;
     module.windSpeed = 7.5f;
     module.givenCoefficient = 12.0f;
     module.operatingHours = 5000.0f;
@@ -234,7 +234,7 @@ TEST_F(EconomyRecords, CurrentLayoutRoundTrip)
     EXPECT_EQ(read.alternatives[1]->name, "Rörskål, 80mm, 160.00 kr/m");
     EXPECT_EQ(read.alternatives[1]->MakerProduct(), Product(1));
     EXPECT_EQ(read.objectKind, 1);
-    EXPECT_EQ(read.surroundings, 2);
+    EXPECT_EQ(read.surroundings, Surroundings::GivenCoefficient);
     EXPECT_EQ(read.depreciationTime, 30.0f);
     EXPECT_EQ(read.flowUnit, 2);
     EXPECT_EQ(read.co2Factor, 400.0f);
@@ -281,7 +281,7 @@ TEST_F(EconomyRecords, SecondLayoutKeepsThePipeItHad)
     read.SetDefaults();
     Restore(read, second.bytes);
     EXPECT_EQ(read.objectKind, 2);
-    EXPECT_EQ(read.surroundings, 1);
+    EXPECT_EQ(read.surroundings, Surroundings::Outdoors);
     EXPECT_EQ(read.height, 400.0f);
     EXPECT_EQ(read.width, 500.0f);
     EXPECT_EQ(read.flow, 40.0f);
@@ -334,7 +334,7 @@ TEST_F(EconomyRecords, FirstLayoutBecomesAlternatives)
     EXPECT_TRUE(chooser.Requests().empty());
     EXPECT_EQ(module.calculations, 1);
     EXPECT_EQ(module.objectKind, 3);
-    EXPECT_EQ(module.surroundings, 1);
+    EXPECT_EQ(module.surroundings, Surroundings::Outdoors);
     EXPECT_EQ(module.mediumTemperature, 60.0f);
     EXPECT_EQ(module.ambientTemperature, 15.0f);
     EXPECT_EQ(module.ductDiameter, 160.0f);
@@ -374,12 +374,15 @@ TEST_F(EconomyRecords, FirstLayoutBecomesAlternatives)
     EXPECT_EQ(Stored(again), converted);
 
     // With a user product the alternatives have no product and no text, and
-    // the product's copy is not looked for among the maker's products.
+    // the product's copy is not looked for among the maker's products. The
+    // calculation the stored results ask for refuses them and leaves no
+    // results.
     COkonomiModul user;
     user.SetDefaults();
     prompter.Clear();
     Restore(user, firstLayout(1, "Egen X", 0.2f));
-    EXPECT_EQ(prompter.Texts(), std::vector<std::string>{firstLayoutText});
+    EXPECT_EQ(prompter.Texts(), (std::vector<std::string>{firstLayoutText, "Du måste välja en isolerprodukt."}));
+    EXPECT_FALSE(user.resultsValid);
     EXPECT_TRUE(chooser.Requests().empty());
     ASSERT_EQ(user.alternatives.size(), 2u);
     const COkonomiIsolasjon& u = *user.alternatives[1];

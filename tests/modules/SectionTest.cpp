@@ -49,7 +49,7 @@ protected:
         s.innerCoefficient = 12.0f;
         s.innerCoefficientGiven = true;
         s.ambientTemperature = 5.0f;
-        s.surroundings = 1;
+        s.surroundings = Surroundings::Outdoors;
         s.windSpeed = 3.0f;
         s.outerCoefficient = 7.0f;
         s.thickness = 40.0f;
@@ -58,7 +58,7 @@ protected:
         s.ownEmissivity = true;
         s.insulationSource = CSegment::userDefinedProduct;
         s.fittingsEnabled = true;
-        s.flowUnit = 1;
+        s.flowUnit = FlowUnit::LitresPerSecond;
         s.flow = 2.5f;
         s.emissivity = 0.6f;
         s.userThickness = 45.0f;
@@ -209,12 +209,12 @@ TEST_F(Section, NewFromTemplateOfTheSameAndOfAnotherType)
     EXPECT_EQ(other->thickness, 40.0f);
     EXPECT_EQ(other->userThickness, 45.0f);
     EXPECT_EQ(other->ambientTemperature, 5.0f);
-    EXPECT_EQ(other->surroundings, 1);
+    EXPECT_EQ(other->surroundings, Surroundings::Outdoors);
     EXPECT_EQ(other->windSpeed, 3.0f);
     EXPECT_EQ(other->outerCoefficient, 7.0f);
     EXPECT_TRUE(other->innerCoefficientGiven);
     EXPECT_EQ(other->innerCoefficient, 12.0f);
-    EXPECT_EQ(other->flowUnit, 1);
+    EXPECT_EQ(other->flowUnit, FlowUnit::LitresPerSecond);
     EXPECT_EQ(other->flow, 2.5f);
     EXPECT_TRUE(other->ownEmissivity);
     EXPECT_EQ(other->emissivity, 0.6f);

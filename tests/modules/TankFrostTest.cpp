@@ -86,7 +86,7 @@ protected:
         m.tankHeight = 4.0f;
         m.tankDepth = 6.0f;
         m.tankLength = 7.5f;
-        m.surroundings = 1;
+        m.surroundings = Surroundings::Outdoors;
         m.windSpeed = 6.0f;
         m.outerCoefficient = 9.0f;
         m.ownEmissivity = true;
@@ -118,7 +118,7 @@ protected:
         EXPECT_EQ(m.tankHeight, 4.0f);
         EXPECT_EQ(m.tankDepth, 6.0f);
         EXPECT_EQ(m.tankLength, 7.5f);
-        EXPECT_EQ(m.surroundings, 1);
+        EXPECT_EQ(m.surroundings, Surroundings::Outdoors);
         EXPECT_EQ(m.windSpeed, 6.0f);
         EXPECT_EQ(m.outerCoefficient, 9.0f);
         EXPECT_TRUE(m.ownEmissivity);
@@ -143,7 +143,7 @@ protected:
         m.freezeFraction = 40.0f;
         m.pipeDiameter = 33.7f;
         m.startTemperature = 12.0f;
-        m.surroundings = 1;
+        m.surroundings = Surroundings::Outdoors;
         m.resultsValid = true;
         m.windSpeed = 5.0f;
         m.outerCoefficient = 15.0f;
@@ -224,7 +224,7 @@ TEST_F(TankFrost, FrostByteForByteAndBack)
     EXPECT_EQ(read.freezeFraction, 40.0f);
     EXPECT_EQ(read.pipeDiameter, 33.7f);
     EXPECT_EQ(read.startTemperature, 12.0f);
-    EXPECT_EQ(read.surroundings, 1);
+    EXPECT_EQ(read.surroundings, Surroundings::Outdoors);
     EXPECT_EQ(read.windSpeed, 5.0f);
     EXPECT_EQ(read.outerCoefficient, 15.0f);
     EXPECT_TRUE(read.ownEmissivity);

@@ -254,6 +254,15 @@ TEST_F(GraphTest, ClipboardTextHasTabsAndDecimalCommas)
                                      "Temp\t\n"
                                      "Tid [h]\t\n");
 
+    // A value that rounds to zero from below is a zero, on the axis and in the copy.
+    graph.Set(20, 65, 100, 50, "T", "y", "x", {"K"}, {}, {"%.1f", "%.1f", "%.1f", "%.1f"}, false);
+    graph.SetSteps(0.1f, 1.0f, 1, 1);
+    graph.SetData({-0.3f, -2, 0.2f, 2}, {{-0.04f, 0.1f}}, {{-0.02f, -1.5f}});
+    EXPECT_EQ(graph.ClipboardText(), "T\nK\nx\t0,0\t0,1\ny\t0,0\t-1,5\n");
+    const std::vector<std::string>& ticks = graph.XTicks().labels;
+    EXPECT_NE(std::find(ticks.begin(), ticks.end(), "0.0"), ticks.end());
+    EXPECT_EQ(std::find(ticks.begin(), ticks.end(), "-0.0"), ticks.end());
+
     platform::RecordingClipboard clipboard;
     platform::ScopedServices services({.clipboard = &clipboard});
     graph.CopyToClipboard();

@@ -1,6 +1,9 @@
 #include "UiTestSupport.h"
 #include "doc/CVekDoc.h"
 #include "modules/StandardDocumentParts.h"
+#include "database/Catalogue.h"
+#include "ui/CKlimaDlg.h"
+#include "ui/CKostnadDlg.h"
 #include "platform/MemorySettings.h"
 #include "platform/ScriptedPrompter.h"
 #include "platform/Services.h"
@@ -191,6 +194,22 @@ TEST_F(MainFrameTest, CommandsWithoutTheirPartYetAreDisabledAndInputFollowsTheEd
     EXPECT_FALSE(input->isEnabled());
     input->trigger();
     EXPECT_EQ(opened, 1) << "a disabled command stays without effect";
+
+    // While a module's input is edited, "Ortsdata..." and "Kostnadsdata..."
+    // reach the document's climate locations and cost list, and only then.
+    auto* catalogue = dynamic_cast<Catalogue*>(doc.Catalogue());
+    ASSERT_NE(catalogue, nullptr);
+    editors.Register(GetModuleInfo(7).className, [&](CItem&, QWidget*) {
+        EXPECT_EQ(CostData(), &catalogue->costs);
+        EXPECT_EQ(ClimateLocations(), &catalogue->climate);
+        ++opened;
+        return false;
+    });
+    frame.ModuleAction(7)->trigger();
+    input->trigger();
+    EXPECT_EQ(opened, 2);
+    EXPECT_EQ(CostData(), nullptr);
+    EXPECT_EQ(ClimateLocations(), nullptr);
 
     // Without the project's editor its command is off too.
     QtEditorService none;
