@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev nlohmann-json3-dev fonts-liberation poppler-utils)
 if [ "${1:-}" = "--ci" ]; then
-    packages+=(clang libclang-rt-14-dev)
+    packages+=(clang libclang-rt-14-dev dpkg-dev)
 fi
 
 missing=()

@@ -88,6 +88,12 @@ void CVekDoc::OnEditProject()
         RefreshViews(0);
 }
 
+void CVekDoc::OnEditDescriptions()
+{
+    if (content_.descriptions->Edit())
+        RefreshViews(0);
+}
+
 void CVekDoc::OnEditDatabase()
 {
     if (!catalogue_ || !catalogue_->EditDatabase())

@@ -57,6 +57,7 @@ public:
     bool CanEditInput() const;
     void OnEditInput();
     void OnEditProject();
+    void OnEditDescriptions();
     void OnEditDatabase();
     void OnViewModule(int index);
     void SetActiveModule(int index);

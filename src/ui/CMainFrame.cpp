@@ -1,12 +1,18 @@
 #include "CMainFrame.h"
 
+#include "CAboutDlg.h"
 #include "CKlimaDlg.h"
+#include "CNewDocDlg.h"
+#include "CProduktBeskrivelseDlg.h"
+#include "CTitleDlg.h"
 #include "CKostnadDlg.h"
 #include "CVekView.h"
 #include "DocTemplate.h"
 #include "FileChooser.h"
 #include "PrintCommands.h"
 #include "QtText.h"
+#include "ShellPictures.h"
+#include "StartupSettings.h"
 #include "WindowPlacement.h"
 #include "database/Catalogue.h"
 #include "doc/CVekDoc.h"
@@ -27,18 +33,16 @@
 
 namespace {
 
-// Commands whose dialogs or pages are not part of the program yet; they stay
-// in the menus, disabled, until they are.
-constexpr int notYetAvailable[] = {
-    CVekDoc::commandEditDescriptions,
-    CMainFrame::commandHelpContents,    CMainFrame::commandAppAbout,
-};
+constexpr int helpFailedId = 61703;
 
 } // namespace
 
 CMainFrame::CMainFrame(CVekDoc& doc, QWidget* parent)
     : QMainWindow(parent), doc_(doc), fileChooser_(std::make_unique<QtFileChooser>())
 {
+    infoDialogs_.gettingStarted = [this] { CNewDocDlg(this).exec(); };
+    infoDialogs_.welcome = [this] { CTitleDlg(QDate::currentDate(), this).exec(); };
+    infoDialogs_.about = [this] { CAboutDlg(this).exec(); };
     createMenus();
     createToolBar();
     createCentralArea();
@@ -124,13 +128,19 @@ void CMainFrame::createMenus()
     help->addSeparator();
     addCommand(help, commandAppAbout, "&Om Tekvar®...");
 
-    connect(CommandAction(commandFileNew), &QAction::triggered, this, &CMainFrame::OnFileNew);
+    connect(CommandAction(commandFileNew), &QAction::triggered, this, &CMainFrame::OnNewCommand);
+    connect(CommandAction(commandAppAbout), &QAction::triggered, this, [this] { infoDialogs_.about(); });
     connect(CommandAction(commandFileOpen), &QAction::triggered, this, &CMainFrame::OnFileOpen);
     connect(CommandAction(commandFileSave), &QAction::triggered, this, &CMainFrame::OnFileSave);
     connect(CommandAction(commandFileSaveAs), &QAction::triggered, this, &CMainFrame::OnFileSaveAs);
     connect(CommandAction(commandAppExit), &QAction::triggered, this, &QWidget::close);
     connect(CommandAction(CVekDoc::commandEditProject), &QAction::triggered, this, [this] { doc_.OnEditProject(); });
     connect(CommandAction(CVekDoc::commandEditDatabase), &QAction::triggered, this, [this] { doc_.OnEditDatabase(); });
+    connect(CommandAction(CVekDoc::commandEditDescriptions), &QAction::triggered, this, [this] {
+        SetDescriptionProject(&doc_.Project());
+        doc_.OnEditDescriptions();
+        SetDescriptionProject(nullptr);
+    });
     connect(CommandAction(CVekDoc::commandEditInput), &QAction::triggered, this, [this] {
         if (!doc_.CanEditInput())
             return;
@@ -143,10 +153,11 @@ void CMainFrame::createMenus()
         SetCostData(nullptr);
         SetClimateLocations(nullptr);
     });
+    connect(CommandAction(commandHelpContents), &QAction::triggered, this, [] {
+        if (!platform::help().ShowTopic("::/html/contents.htm"))
+            platform::prompter().Tell(LoadString(helpFailedId));
+    });
     connect(toolbar, &QAction::triggered, this, [this](bool shown) { toolBar_->setVisible(shown); });
-
-    for (int command : notYetAvailable)
-        CommandAction(command)->setEnabled(false);
 
     // Whether an editor exists can change while the window is open; the
     // menus look again each time they open.
@@ -159,17 +170,38 @@ void CMainFrame::createToolBar()
     toolBar_ = addToolBar(QStringLiteral("Knapprader"));
     toolBar_->setMovable(false);
     toolBar_->setFloatable(false);
+    // The desktop's own icons where its theme has them, else ours.
     const struct {
         int command;
-        QStyle::StandardPixmap icon;
+        const char* icon;
+        const char* tip;
+        const char* prompt;
     } buttons[] = {
-        {commandFileNew, QStyle::SP_FileIcon},
-        {commandFileOpen, QStyle::SP_DialogOpenButton},
-        {commandFileSave, QStyle::SP_DialogSaveButton},
+        {commandFileNew, "document-new", "Nytt", "Skapa ett nytt dokument"},
+        {commandFileOpen, "document-open", "Öppna", "Öppna ett befintligt dokument"},
+        {commandFileSave, "document-save", "Spara", "Spara det aktiva dokumentet"},
+        {0, nullptr, nullptr, nullptr},
+        {commandFilePrint, "document-print", "Skriv ut", "Skriv ut den visade sidan"},
+        {commandFilePrintPreview, "document-print-preview", "Förhandsgranska", "Visa sidan som den skrivs ut"},
+        {commandEditCopy, "edit-copy", "Kopiera", "Kopiera markerad tabell eller diagram till Urklipp"},
+        {0, nullptr, nullptr, nullptr},
+        {CVekDoc::commandEditInput, "input", "Indata...", nullptr},
+        {CVekDoc::commandEditProject, "project", "Projektinformation..", nullptr},
+        {CVekDoc::commandEditDatabase, "database", "Databas...", nullptr},
+        {0, nullptr, nullptr, nullptr},
+        {commandHelpContents, "help-contents", "Hjälp", "Visa hjälpens innehåll"},
     };
     for (const auto& button : buttons) {
+        if (!button.icon) {
+            toolBar_->addSeparator();
+            continue;
+        }
         QAction* action = CommandAction(button.command);
-        action->setIcon(style()->standardIcon(button.icon));
+        const QString icon = QString::fromLatin1(button.icon);
+        action->setIcon(QIcon::fromTheme(icon, DrawnToolIcon(icon)));
+        action->setToolTip(QString::fromUtf8(button.tip));
+        if (button.prompt && action->statusTip().isEmpty())
+            action->setStatusTip(QString::fromUtf8(button.prompt));
         toolBar_->addAction(action);
     }
 }
@@ -223,6 +255,7 @@ void CMainFrame::updateCommands()
 {
     CommandAction(CVekDoc::commandEditInput)->setEnabled(doc_.CanEditInput());
     CommandAction(CVekDoc::commandEditProject)->setEnabled(platform::editors().CanEdit(doc_.Project()));
+    CommandAction(CVekDoc::commandEditDescriptions)->setEnabled(platform::editors().CanEdit(doc_.Descriptions()));
     {
         auto* catalogue = dynamic_cast<Catalogue*>(doc_.Catalogue());
         CommandAction(CVekDoc::commandEditDatabase)
@@ -236,6 +269,22 @@ void CMainFrame::updateCommands()
 void CMainFrame::updateTitle()
 {
     setWindowTitle(ToQString(doc_.Title() + " - " + DocTemplateString(DocTemplatePart::windowTitle)));
+}
+
+void CMainFrame::OnNewCommand()
+{
+    if (OnFileNew() && startup::IsOn(startup::gettingStartedKey))
+        infoDialogs_.gettingStarted();
+}
+
+void CMainFrame::StartUp(const std::string& fileToOpen)
+{
+    OnNewCommand();
+    ShowWithStoredPlacement();
+    if (!fileToOpen.empty())
+        OpenDocumentFile(fileToOpen);
+    else if (startup::IsOn(startup::welcomeKey))
+        infoDialogs_.welcome();
 }
 
 void CMainFrame::ShowWithStoredPlacement()

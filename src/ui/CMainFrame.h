@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -47,8 +48,25 @@ public:
     explicit CMainFrame(CVekDoc& doc, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    // "&Nytt": a new document once the open one is saved or given up.
-    void OnFileNew();
+    // A new document once the open one is saved or given up; false when the
+    // user kept the open one.
+    bool OnFileNew();
+    // "&Nytt" from the menu or the toolbar: a new document, then the
+    // getting-started dialog while "NewDocWindow" is "Yes".
+    void OnNewCommand();
+
+    // The informational dialogs; tests put in their own to see which show.
+    struct InfoDialogs {
+        std::function<void()> gettingStarted;
+        std::function<void()> welcome;
+        std::function<void()> about;
+    };
+    void SetInfoDialogs(InfoDialogs dialogs) { infoDialogs_ = std::move(dialogs); }
+
+    // Start-up after the window is made: "&Nytt", the stored placement, then
+    // the file named on the command line or else, while "HelpWindow" is
+    // "Yes", the welcome dialog.
+    void StartUp(const std::string& fileToOpen);
     // "&Öppna...": the file dialog, then OpenDocumentFile.
     void OnFileOpen();
     // "S&para": under the document's name, or as "Spara so&m..." when it has
@@ -106,4 +124,5 @@ private:
     QTabBar* tabs_ = nullptr;
     CVekView* view_ = nullptr;
     PrintCommands* print_ = nullptr;
+    InfoDialogs infoDialogs_;
 };

@@ -53,12 +53,13 @@ bool CMainFrame::SaveModified()
     return false;
 }
 
-void CMainFrame::OnFileNew()
+bool CMainFrame::OnFileNew()
 {
     if (!SaveModified())
-        return;
+        return false;
     doc_.NewDocument();
     updateTitle();
+    return true;
 }
 
 void CMainFrame::OnFileOpen()

@@ -18,6 +18,7 @@
 #include "COkoIsolasjonDlg.h"
 #include "COkonomiDlg.h"
 #include "CMantlingDlg.h"
+#include "CProduktBeskrivelseDlg.h"
 #include "CProjectDlg.h"
 #include "CRordimensjonDlg.h"
 #include "CRormaterialDlg.h"
@@ -33,6 +34,7 @@
 #include "QtEditorService.h"
 #include "database/CAbsorpsjon.h"
 #include "database/CDataBase.h"
+#include "database/CProduktBeskrivelse.h"
 #include "database/CEgendefDatabase.h"
 #include "database/CKlima.h"
 #include "database/CKlimasted.h"
@@ -57,6 +59,7 @@
 void RegisterEditors(QtEditorService& editors)
 {
     editors.Register(CProject::classInfo.name, EditProject);
+    editors.Register(CProduktBeskrivelse::classInfo.name, EditDescriptions);
     editors.Register(CVarmeTapModul::classInfo.name, EditHeatLoss);
     editors.Register(CFrostModul::classInfo.name, EditFrost);
     editors.Register(CKanalTempModul::classInfo.name, EditFlow);

@@ -2,6 +2,7 @@
 
 #include "CMainFrame.h"
 #include "Editors.h"
+#include "HelpWindow.h"
 #include "QtClipboard.h"
 #include "QtEditorService.h"
 #include "QtPrompter.h"
@@ -38,12 +39,12 @@ int RunGui(int argc, char** argv, const std::string& fileToOpen)
     QtEditorService editors;
     QtClipboard clipboard;
     QtReplacementChooser replacements;
-    // No help viewer yet: the help service falls back to reporting that it
-    // cannot start, and the dialogs say so.
+    QtHelpService help;
     const platform::ScopedServices services(
         {.prompter = &prompter,
          .settings = &settings,
          .editors = &editors,
+         .help = &help,
          .clipboard = &clipboard,
          .replacementChooser = &replacements});
     RegisterEditors(editors);
@@ -51,9 +52,6 @@ int RunGui(int argc, char** argv, const std::string& fileToOpen)
     StandardDocumentParts parts;
     CVekDoc doc(parts);
     CMainFrame frame(doc);
-    frame.OnFileNew();
-    frame.ShowWithStoredPlacement();
-    if (!fileToOpen.empty())
-        frame.OpenDocumentFile(fileToOpen);
+    frame.StartUp(fileToOpen);
     return app.exec();
 }

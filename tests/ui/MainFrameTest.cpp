@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTest>
 #include <QToolBar>
@@ -169,9 +170,9 @@ TEST_F(MainFrameTest, MenusCarryTheirExactTextsShortcutsAndPrompts)
 TEST_F(MainFrameTest, CommandsWithoutTheirPartYetAreDisabledAndInputFollowsTheEditors)
 {
     // Copy waits for a selected table or graph.
-    for (int command : {57634, 32799, 57666, 57664})
+    for (int command : {57634})
         EXPECT_FALSE(frame.CommandAction(command)->isEnabled()) << command;
-    for (int command : {57600, 57601, 57603, 57604, 57607, 57609, 57606, 57665, 32783, 32784, 59392})
+    for (int command : {57600, 57601, 57603, 57604, 57607, 57609, 57606, 57665, 32783, 32784, 59392, 57666, 57664, 32799})
         EXPECT_TRUE(frame.CommandAction(command)->isEnabled()) << command;
 
     // "Indata..." is on exactly for a module whose editor exists. The test
@@ -265,7 +266,35 @@ TEST_F(MainFrameTest, ToolbarCommandShowsAndHidesTheToolbar)
     toolbar->trigger();
     EXPECT_TRUE(frame.ToolBar()->isVisible());
     EXPECT_TRUE(toolbar->isChecked());
-    EXPECT_EQ(frame.ToolBar()->actions().size(), 3) << "New, Open and Save";
+
+    // The buttons are the menu commands themselves, so they are on and off
+    // with them; each has its tooltip, a status-bar text and a picture.
+    QList<QAction*> buttons;
+    for (QAction* action : frame.ToolBar()->actions())
+        if (!action->isSeparator())
+            buttons << action;
+    const int commands[] = {57600, 57601, 57603, 57607, 57609, 57634, 32782, 32784, 32783, 57666};
+    ASSERT_EQ(buttons.size(), qsizetype(std::size(commands)));
+    for (std::size_t i = 0; i < std::size(commands); ++i) {
+        EXPECT_EQ(buttons[qsizetype(i)], frame.CommandAction(commands[i])) << commands[i];
+        EXPECT_FALSE(buttons[qsizetype(i)]->toolTip().isEmpty()) << commands[i];
+        EXPECT_FALSE(buttons[qsizetype(i)]->statusTip().isEmpty()) << commands[i];
+        EXPECT_FALSE(buttons[qsizetype(i)]->icon().isNull()) << commands[i];
+    }
+    EXPECT_EQ(frame.CommandAction(32782)->toolTip(), "Indata...");
+
+    // A module without its input dialog has its "Indata..." button off.
+    frame.ModuleAction(3)->trigger();
+    auto* inputButton = frame.ToolBar()->widgetForAction(frame.CommandAction(32782));
+    ASSERT_NE(inputButton, nullptr);
+    EXPECT_FALSE(inputButton->isEnabled());
+    frame.ModuleAction(0)->trigger();
+    EXPECT_TRUE(inputButton->isEnabled());
+
+    // Hovering a button puts its text in the status bar.
+    QTest::mouseMove(frame.ToolBar()->widgetForAction(frame.CommandAction(57601)));
+    QTRY_COMPARE(frame.statusBar()->currentMessage(), QString::fromUtf8("Öppna ett befintligt dokument"));
+    KeepScreenshot(frame.grab().toImage(), QStringLiteral("main-window.png"));
 }
 
 TEST_F(MainFrameTest, SaveAsNamesTheDocumentInTheTitle)
