@@ -283,13 +283,19 @@ TEST_F(MainFrameTest, ToolbarCommandShowsAndHidesTheToolbar)
     }
     EXPECT_EQ(frame.CommandAction(32782)->toolTip(), "Indata...");
 
-    // A module without its input dialog has its "Indata..." button off.
-    frame.ModuleAction(3)->trigger();
-    auto* inputButton = frame.ToolBar()->widgetForAction(frame.CommandAction(32782));
-    ASSERT_NE(inputButton, nullptr);
-    EXPECT_FALSE(inputButton->isEnabled());
-    frame.ModuleAction(0)->trigger();
-    EXPECT_TRUE(inputButton->isEnabled());
+    // A module without its input dialog has its "Indata..." button off: with
+    // editors where only the heat loss module has one.
+    {
+        QtEditorService some;
+        some.Register(GetModuleInfo(0).className, [](CItem&, QWidget*) { return false; });
+        platform::ScopedServices someEditors({.prompter = &prompter, .settings = &settings, .editors = &some});
+        frame.ModuleAction(3)->trigger();
+        auto* inputButton = frame.ToolBar()->widgetForAction(frame.CommandAction(32782));
+        ASSERT_NE(inputButton, nullptr);
+        EXPECT_FALSE(inputButton->isEnabled());
+        frame.ModuleAction(0)->trigger();
+        EXPECT_TRUE(inputButton->isEnabled());
+    }
 
     // Hovering a button puts its text in the status bar.
     QTest::mouseMove(frame.ToolBar()->widgetForAction(frame.CommandAction(57601)));
