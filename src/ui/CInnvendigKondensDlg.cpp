@@ -193,8 +193,8 @@ QGroupBox* CInnvendigKondensDlg::supportsBox()
 void CInnvendigKondensDlg::addSurroundingRows()
 {
     auto* grid = static_cast<QGridLayout*>(surroundings_.Box()->layout());
-    const int row = grid->rowCount();
-    rows_[f::ambientTemperature].PlaceIn(grid, row);
+    surroundings_.PlaceAmbientRow();
+    const int row = grid->rowCount() - 1;
     innerGiven_ = AddCheck(this, "Givet inv. värmeövergångstal", "innerCoefficientGiven", values_.innerCoefficientGiven);
     grid->addWidget(innerGiven_, row + 1, 0, 1, 3);
     rows_[f::givenInnerCoefficient].PlaceIn(grid, row + 2);

@@ -155,8 +155,8 @@ QGroupBox* CUtvendigKondensDlg::mediumBox()
 void CUtvendigKondensDlg::addAirRows()
 {
     auto* grid = static_cast<QGridLayout*>(surroundings_.Box()->layout());
-    const int row = grid->rowCount();
-    rows_[f::ambientTemperature].PlaceIn(grid, row);
+    surroundings_.PlaceAmbientRow();
+    const int row = grid->rowCount() - 1;
     rows_[f::relativeHumidity].PlaceIn(grid, row + 1);
     humidityBar_ = new QScrollBar(Qt::Horizontal, this);
     humidityBar_->setObjectName(QStringLiteral("humidityBar"));
