@@ -52,7 +52,7 @@ inline constexpr Field inletTemperature{"inletTemp", "Inloppstemp. i första sek
                                         &I::inletTemperature, -273.0f, 2000.0f, inletWord};
 inline constexpr Field density{"density", "Densitet [kg/m³]:", "%.0f", &I::density, -3.0e38f, 3.0e38f, 0,
                                "densiteten", 1.0f, 2500.0f};
-inline constexpr Field heatCapacity{"heatCapacity", "Spec. värmekap.[J/kgK]:", "%.0f", &I::heatCapacity, -3.0e38f,
+inline constexpr Field heatCapacity{"heatCapacity", "Värmekapacitet [J/kgK]:", "%.0f", &I::heatCapacity, -3.0e38f,
                                     3.0e38f, 0, "värmekapaciteten", 1.0f, 5000.0f};
 inline constexpr Field freezingPoint{"freezingPoint", "Fryspunkt [°C]:", "%.1f", &I::freezingPoint, -3.0e38f,
                                      3.0e38f, 0, "fryspunkten", -273.0f, 200.0f};
