@@ -1,6 +1,5 @@
 #include "CInnvendigKondensDlg.h"
 
-#include "CVarmetapDlg.h"
 #include "QtPictures.h"
 #include "QtText.h"
 #include "doc/StringTable.h"
@@ -100,7 +99,7 @@ CInnvendigKondensDlg::CInnvendigKondensDlg(Values values, QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // The flow as many decimals as its size needs.
-    rows_[f::flow].Show(CVarmetapDlg::FlowText(values_.flow));
+    rows_[f::flow].Show(FlowText(values_.flow));
     updateStates();
     rows_[f::inletTemperature].Edit()->setFocus();
 }
@@ -220,10 +219,6 @@ void CInnvendigKondensDlg::onFlowUnitChanged(int unit)
         return;
     shownFlowUnit_ = unit;
     updateStates();
-    NumberRow& flow = rows_[f::flow];
-    float value = 0;
-    if (!ParseNumber(flow.Edit()->text(), value))
-        return;
     // The free area of the dimensions shown now, by the rule the calculation uses.
     InternalCondensationInput shown = values_;
     shown.ductShape = shapes_->checkedId();
@@ -231,20 +226,7 @@ void CInnvendigKondensDlg::onFlowUnitChanged(int unit)
     shown.height = rows_[f::height].Typed(values_.height);
     shown.width = rows_[f::width].Typed(values_.width);
     const float area = shown.FreeArea();
-    // Without a free area a speed says nothing about the volume; the value stays.
-    if ((from == 2 || unit == 2) && !(area > 0.0f))
-        return;
-    const float perUnit[2] = {3600.0f, 1000.0f}; // m³/h and l/s per m³/s
-    float converted = value;
-    if (from == 0 && unit == 1)
-        converted = value / 3.6f;
-    else if (from == 1 && unit == 0)
-        converted = value * 3.6f;
-    else if (unit == 2)
-        converted = value / (area * perUnit[from]);
-    else
-        converted = value * area * perUnit[unit];
-    flow.Show(CVarmetapDlg::FlowText(converted));
+    ConvertFlowRow(rows_[f::flow], from, unit, area);
 }
 
 void CInnvendigKondensDlg::updateStates()

@@ -1,7 +1,6 @@
 #include "COkonomiDlg.h"
 
 #include "COkoIsolasjonDlg.h"
-#include "CVarmetapDlg.h"
 #include "QtPictures.h"
 #include "QtText.h"
 #include "doc/StringTable.h"
@@ -274,10 +273,6 @@ void COkonomiDlg::onFlowUnitChanged(int unit)
         return;
     shownFlowUnit_ = unit;
     updateStates();
-    NumberRow& flow = rows_[f::flow];
-    float value = 0;
-    if (!ParseNumber(flow.Edit()->text(), value))
-        return;
     // The free area of the dimensions shown now; inside insulation narrows
     // it by the first alternative's thickness, and without alternatives the
     // duct is open.
@@ -288,20 +283,7 @@ void COkonomiDlg::onFlowUnitChanged(int unit)
     shown.width = rows_[f::width].Typed(values_.width);
     const float thickness = values_.alternatives.empty() ? 0.0f : values_.alternatives.front()->Thickness();
     const float area = shown.FreeFlowArea(thickness);
-    // Without a free area a speed says nothing about the volume; the value stays.
-    if ((from == 2 || unit == 2) && !(area > 0.0f))
-        return;
-    const float perUnit[2] = {3600.0f, 1000.0f}; // m³/h and l/s per m³/s
-    float converted = value;
-    if (from == 0 && unit == 1)
-        converted = value / 3.6f;
-    else if (from == 1 && unit == 0)
-        converted = value * 3.6f;
-    else if (unit == 2)
-        converted = value / (area * perUnit[from]);
-    else
-        converted = value * area * perUnit[unit];
-    flow.Show(CVarmetapDlg::FlowText(converted));
+    ConvertFlowRow(rows_[f::flow], from, unit, area);
 }
 
 void COkonomiDlg::updateStates()

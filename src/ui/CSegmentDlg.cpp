@@ -1,7 +1,6 @@
 #include "CSegmentDlg.h"
 
 #include "CTilleggsutstyrDlg.h"
-#include "CVarmetapDlg.h"
 #include "QtText.h"
 #include "database/CDataBase.h"
 #include "database/CEgendefDatabase.h"
@@ -148,7 +147,7 @@ CSegmentDlg::CSegmentDlg(Values values, QWidget* parent)
     layout->addWidget(CreateButtonBox());
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    rows_[f::flow].Show(CVarmetapDlg::FlowText(values_.flow));
+    rows_[f::flow].Show(FlowText(values_.flow));
     updateStates();
     name_->setFocus();
 }
@@ -377,10 +376,6 @@ void CSegmentDlg::onFlowUnitChanged(int unit)
         return;
     shownFlowUnit_ = unit;
     updateStates();
-    NumberRow& flow = rows_[f::flow];
-    float value = 0;
-    if (!ParseNumber(flow.Edit()->text(), value))
-        return;
     // The cross-section by the sizes shown now, by the rule the calculation uses.
     SectionInput shown = values_;
     shown.insulationSource = sources_->checkedId();
@@ -393,20 +388,7 @@ void CSegmentDlg::onFlowUnitChanged(int unit)
     ParseNumber(layer1.thickness->currentText(), thickness);
     shown.thickness = shown.userThickness = thickness;
     const float area = shown.CrossSection();
-    // Without a cross-section a speed says nothing about the volume; the value stays.
-    if ((from == 2 || unit == 2) && !(area > 0.0f))
-        return;
-    const float perUnit[2] = {3600.0f, 1000.0f}; // m³/h and l/s per m³/s
-    float converted = value;
-    if (from == 0 && unit == 1)
-        converted = value / 3.6f;
-    else if (from == 1 && unit == 0)
-        converted = value * 3.6f;
-    else if (unit == 2)
-        converted = value / (area * perUnit[from]);
-    else
-        converted = value * area * perUnit[unit];
-    flow.Show(CVarmetapDlg::FlowText(converted));
+    ConvertFlowRow(rows_[f::flow], from, unit, area);
 }
 
 void CSegmentDlg::updateStates()

@@ -78,24 +78,6 @@ platform::PictureRef CVarmetapDlg::PictureFor(const CIsolasjon& layer1, int obje
     return CHeader::PictureOf(LayerPicture(layer1, objectKind, vertical));
 }
 
-QString CVarmetapDlg::FlowText(float flow)
-{
-    const char* format = "%.6f";
-    if (flow > 1000.0f)
-        format = "%.0f";
-    else if (flow > 100.0f)
-        format = "%.1f";
-    else if (flow > 10.0f)
-        format = "%.2f";
-    else if (flow > 1.0f)
-        format = "%.3f";
-    else if (flow > 0.1f)
-        format = "%.4f";
-    else if (flow > 0.01f)
-        format = "%.5f";
-    return FormatNumber(format, flow);
-}
-
 CVarmetapDlg::CVarmetapDlg(Values values, QWidget* parent)
     : CFieldDlg("::/html/varmetap.htm", parent), values_(std::move(values)), rows_(this, f::all, values_),
       layers_(this, values_.layer1, [this] { updateStates(); }),
@@ -301,10 +283,6 @@ void CVarmetapDlg::onFlowUnitChanged(int id)
         return;
     shownFlowUnit_ = unit;
     updateStates();
-    NumberRow& flow = rows_[f::flow];
-    float value = 0;
-    if (!ParseNumber(flow.Edit()->text(), value))
-        return;
     // The free area by the dimensions and layers shown now, by the rule the
     // calculation uses.
     HeatLossInput shown = values_;
@@ -315,19 +293,7 @@ void CVarmetapDlg::onFlowUnitChanged(int id)
     shown.height = rows_[f::height].Typed(values_.height);
     shown.width = rows_[f::width].Typed(values_.width);
     const float area = shown.FreeFlowArea();
-    // Without a free area a speed says nothing about the volume; the value stays.
-    const bool speed = from == FlowUnit::MetresPerSecond || unit == FlowUnit::MetresPerSecond;
-    if (speed && !(area > 0.0f))
-        return;
-    const float perUnit[2] = {3600.0f, 1000.0f}; // m³/h and l/s per m³/s
-    float converted = value;
-    if (!speed)
-        converted = unit == FlowUnit::LitresPerSecond ? value / 3.6f : value * 3.6f;
-    else if (unit == FlowUnit::MetresPerSecond)
-        converted = value / (area * perUnit[int(from)]);
-    else
-        converted = value * area * perUnit[int(unit)];
-    flow.Show(FlowText(converted));
+    ConvertFlowRow(rows_[f::flow], int(from), int(unit), area);
 }
 
 ObjectKind CVarmetapDlg::shownKind() const

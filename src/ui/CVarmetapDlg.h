@@ -53,9 +53,6 @@ public:
     static platform::PictureRef PictureFor(const CIsolasjon& layer1, int objectKind, bool vertical);
     const platform::PictureRef& Picture() const { return picture_; }
 
-    // The field text of a converted flow: fewer decimals the larger it is.
-    static QString FlowText(float flow);
-
     void OnNewFitting();
     void OnUpdateFitting();
     void OnRemoveFitting();

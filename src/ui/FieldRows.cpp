@@ -40,6 +40,43 @@ QString FormatNumber(const char* format, float value)
     return ToQString(Sprintf(std::string(format), double(value)));
 }
 
+QString FlowText(float flow)
+{
+    const char* format = "%.6f";
+    if (flow > 1000.0f)
+        format = "%.0f";
+    else if (flow > 100.0f)
+        format = "%.1f";
+    else if (flow > 10.0f)
+        format = "%.2f";
+    else if (flow > 1.0f)
+        format = "%.3f";
+    else if (flow > 0.1f)
+        format = "%.4f";
+    else if (flow > 0.01f)
+        format = "%.5f";
+    return FormatNumber(format, flow);
+}
+
+void ConvertFlowRow(NumberRow& row, int from, int to, float area)
+{
+    float value = 0;
+    if (from == to || !ParseNumber(row.Edit()->text(), value))
+        return;
+    const bool speed = from == 2 || to == 2;
+    if (speed && !(area > 0.0f))
+        return;
+    const float perUnit[2] = {3600.0f, 1000.0f}; // m³/h and l/s per m³/s
+    float converted = value;
+    if (!speed)
+        converted = to == 1 ? value / 3.6f : value * 3.6f;
+    else if (to == 2)
+        converted = value / (area * perUnit[from]);
+    else
+        converted = value * area * perUnit[to];
+    row.Show(FlowText(converted));
+}
+
 void FocusField(QWidget* field)
 {
     if (!field)

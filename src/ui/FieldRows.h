@@ -21,6 +21,9 @@ bool ParseNumber(const QString& text, float& value);
 // The value in a printf format, as the fields show it.
 QString FormatNumber(const char* format, float value);
 
+// The text of a converted air flow: fewer decimals the larger it is.
+QString FlowText(float flow);
+
 // Shows "Skriv in ett tal." and puts the focus on the field.
 void RefuseNumber(QLineEdit* field);
 // Puts the focus on the field, selecting the text of an edit.
@@ -93,3 +96,9 @@ private:
 
     std::vector<std::pair<const void*, std::unique_ptr<NumberRow>>> rows_;
 };
+
+// Shows a flow row's number in another unit (0 m³/h, 1 l/s, 2 m/s): m³/h
+// and l/s convert directly, a speed through the free area (m²). Without a
+// free area a speed says nothing about the volume, and a text that is no
+// number has nothing to convert: the text stays.
+void ConvertFlowRow(NumberRow& row, int from, int to, float area);

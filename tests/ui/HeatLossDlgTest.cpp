@@ -396,13 +396,13 @@ TEST_F(HeatLossDlgTest, ControlStatesFollowKindCriterionAndChoices)
 
 TEST_F(HeatLossDlgTest, FlowUnitConvertsTheValueWithFewerDecimalsTheLargerItIs)
 {
-    EXPECT_EQ(CVarmetapDlg::FlowText(1234.4f), QStringLiteral("1234"));
-    EXPECT_EQ(CVarmetapDlg::FlowText(1000.0f), QStringLiteral("1000.0"));
-    EXPECT_EQ(CVarmetapDlg::FlowText(100.0f), QStringLiteral("100.00"));
-    EXPECT_EQ(CVarmetapDlg::FlowText(10.0f), QStringLiteral("10.000"));
-    EXPECT_EQ(CVarmetapDlg::FlowText(1.0f), QStringLiteral("1.0000"));
-    EXPECT_EQ(CVarmetapDlg::FlowText(0.1f), QStringLiteral("0.10000"));
-    EXPECT_EQ(CVarmetapDlg::FlowText(0.01f), QStringLiteral("0.010000"));
+    EXPECT_EQ(FlowText(1234.4f), QStringLiteral("1234"));
+    EXPECT_EQ(FlowText(1000.0f), QStringLiteral("1000.0"));
+    EXPECT_EQ(FlowText(100.0f), QStringLiteral("100.00"));
+    EXPECT_EQ(FlowText(10.0f), QStringLiteral("10.000"));
+    EXPECT_EQ(FlowText(1.0f), QStringLiteral("1.0000"));
+    EXPECT_EQ(FlowText(0.1f), QStringLiteral("0.10000"));
+    EXPECT_EQ(FlowText(0.01f), QStringLiteral("0.010000"));
 
     // A 200 × 500 mm duct: 0.1 m² free area.
     CVarmetapDlg::Values values = Defaults();
