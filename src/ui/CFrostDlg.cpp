@@ -29,14 +29,6 @@ namespace f = frostFields;
 constexpr int pictureSize = 160;
 constexpr int textWidth = 300;
 
-InputCheck::Ask okCancelWarning()
-{
-    return [](int questionId) {
-        return platform::prompter().Ask(LoadString(questionId), platform::Buttons::OkCancel,
-                                        platform::Icon::Exclamation) == platform::Answer::Ok;
-    };
-}
-
 QLabel* WrappedText(QWidget* parent, const char* text, const char* name)
 {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
@@ -235,7 +227,7 @@ bool CFrostDlg::Validate()
     cladding_.Store();
     pipe_.Store();
     surroundings_.Store();
-    InputCheck check(okCancelWarning());
+    InputCheck check(OkCancelWarnings());
     return CheckFrostInput(v, v.cladding != nullptr, check) || RefuseCheck(this, check);
 }
 

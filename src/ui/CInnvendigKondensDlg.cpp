@@ -30,14 +30,6 @@ namespace f = internalCondensationFields;
 constexpr int pictureSize = 160;
 constexpr int flowLabels[3] = {61220, 61218, 61219}; // m³/h, l/s, m/s
 
-InputCheck::Ask okCancelWarning()
-{
-    return [](int questionId) {
-        return platform::prompter().Ask(LoadString(questionId), platform::Buttons::OkCancel,
-                                        platform::Icon::Exclamation) == platform::Answer::Ok;
-    };
-}
-
 } // namespace
 
 CInnvendigKondensDlg::Values CInnvendigKondensDlg::ValuesOf(const CInnvendigKondensModul& m)
@@ -268,7 +260,7 @@ bool CInnvendigKondensDlg::Validate()
     if (!rows_.StoreAll())
         return false;
     storeChoices();
-    InputCheck check(okCancelWarning());
+    InputCheck check(OkCancelWarnings());
     return CheckInternalCondensationInput(values_, values_.outerCladding != nullptr, check) ||
            RefuseCheck(this, check);
 }

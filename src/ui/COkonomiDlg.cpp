@@ -45,14 +45,6 @@ bool isFlat(int kind)
     return kind == 4 || kind == 5;
 }
 
-InputCheck::Ask okCancelWarning()
-{
-    return [](int questionId) {
-        return platform::prompter().Ask(LoadString(questionId), platform::Buttons::OkCancel,
-                                        platform::Icon::Exclamation) == platform::Answer::Ok;
-    };
-}
-
 QString LineOf(const COkonomiIsolasjon& alternative)
 {
     return ToQString(alternative.name);
@@ -400,7 +392,7 @@ bool COkonomiDlg::Validate()
     if (!rows_.StoreAll())
         return false;
     storeChoices();
-    InputCheck check(okCancelWarning());
+    InputCheck check(OkCancelWarnings());
     return CheckEconomyInput(values_, values_.alternatives, check) || RefuseCheck(this, check);
 }
 

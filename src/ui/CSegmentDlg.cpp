@@ -34,14 +34,6 @@ constexpr int deleteQuestionId = 61208;
 constexpr int emptyListId = 341;
 constexpr int flowLabels[3] = {61220, 61218, 61219}; // m³/h, l/s, m/s
 
-InputCheck::Ask okCancelWarning()
-{
-    return [](int questionId) {
-        return platform::prompter().Ask(LoadString(questionId), platform::Buttons::OkCancel,
-                                        platform::Icon::Exclamation) == platform::Answer::Ok;
-    };
-}
-
 QComboBox* comboBox(QWidget* parent, const char* name, bool editable)
 {
     QComboBox* box = AddChoice(parent, name);
@@ -576,7 +568,7 @@ bool CSegmentDlg::Validate()
     choices.hasCladding = values_.cladding != nullptr;
     choices.name = values_.name;
     choices.otherNames = values_.otherNames;
-    InputCheck check(okCancelWarning());
+    InputCheck check(OkCancelWarnings());
     return CheckSectionInput(values_, choices, check) || RefuseCheck(this, check);
 }
 

@@ -29,14 +29,6 @@ namespace f = tankFields;
 
 constexpr int pictureSize = 160;
 
-InputCheck::Ask okCancelWarning()
-{
-    return [](int questionId) {
-        return platform::prompter().Ask(LoadString(questionId), platform::Buttons::OkCancel,
-                                        platform::Icon::Exclamation) == platform::Answer::Ok;
-    };
-}
-
 } // namespace
 
 CTankTempDlg::Values CTankTempDlg::ValuesOf(const CTankTempModul& m)
@@ -227,7 +219,7 @@ bool CTankTempDlg::Validate()
     if (!rows_.StoreAll())
         return false;
     storeChoices();
-    InputCheck check(okCancelWarning());
+    InputCheck check(OkCancelWarnings());
     return CheckTankTempInput(values_, values_.cladding, values_.liquid, check) || RefuseCheck(this, check);
 }
 

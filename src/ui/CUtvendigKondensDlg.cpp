@@ -32,14 +32,6 @@ bool insideInsulated(int kind)
     return IsInsideInsulated(ObjectKind(kind));
 }
 
-InputCheck::Ask okCancelWarning()
-{
-    return [](int questionId) {
-        return platform::prompter().Ask(LoadString(questionId), platform::Buttons::OkCancel,
-                                        platform::Icon::Exclamation) == platform::Answer::Ok;
-    };
-}
-
 } // namespace
 
 CUtvendigKondensDlg::Values CUtvendigKondensDlg::ValuesOf(const CUtvendigKondensModul& m)
@@ -236,7 +228,7 @@ bool CUtvendigKondensDlg::Validate()
     if (!rows_.StoreAll())
         return false;
     storeChoices();
-    InputCheck check(okCancelWarning());
+    InputCheck check(OkCancelWarnings());
     return CheckExternalCondensationInput(values_, values_.outerCladding != nullptr, check) ||
            RefuseCheck(this, check);
 }

@@ -38,14 +38,6 @@ constexpr int classCount = 7;
 constexpr int ductClassCount = 6;
 constexpr int pictureSize = 160;
 
-InputCheck::Ask okCancelWarning()
-{
-    return [](int questionId) {
-        return platform::prompter().Ask(LoadString(questionId), platform::Buttons::OkCancel,
-                                        platform::Icon::Exclamation) == platform::Answer::Ok;
-    };
-}
-
 } // namespace
 
 CVarmetapDlg::Values CVarmetapDlg::ValuesOf(const CVarmeTapModul& m)
@@ -440,7 +432,7 @@ bool CVarmetapDlg::Validate()
     if (!rows_.StoreAll())
         return false;
     storeChoices();
-    InputCheck check(okCancelWarning());
+    InputCheck check(OkCancelWarnings());
     return CheckHeatLossInput(values_, values_.outerCladding != nullptr, check) || RefuseCheck(this, check);
 }
 

@@ -92,6 +92,14 @@ void RefuseNumber(QLineEdit* field)
     FocusField(field);
 }
 
+InputCheck::Ask OkCancelWarnings()
+{
+    return [](int questionId) {
+        return platform::prompter().Ask(LoadString(questionId), platform::Buttons::OkCancel,
+                                        platform::Icon::Exclamation) == platform::Answer::Ok;
+    };
+}
+
 bool RefuseCheck(QWidget* dialog, const InputCheck& check)
 {
     // A declined warning has said all there is to say.

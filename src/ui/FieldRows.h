@@ -28,6 +28,8 @@ QString FlowText(float flow);
 void RefuseNumber(QLineEdit* field);
 // Puts the focus on the field, selecting the text of an edit.
 void FocusField(QWidget* field);
+// Answers a check's warnings with the OK/Cancel question, as dialogs ask them.
+InputCheck::Ask OkCancelWarnings();
 // Shows the message of a refused check and puts the focus on the field it
 // names among the dialog's children. Always false, to be returned.
 bool RefuseCheck(QWidget* dialog, const InputCheck& check);
