@@ -1,5 +1,7 @@
 #include "CFrostDlg.h"
 
+#include "ModuleEditor.h"
+
 #include "QtPictures.h"
 #include "doc/StringTable.h"
 #include "modules/CFrostModul.h"
@@ -233,13 +235,5 @@ bool CFrostDlg::Validate()
 
 bool EditFrost(CItem& item, QWidget* parent)
 {
-    auto* module = dynamic_cast<CFrostModul*>(&item);
-    if (!module)
-        return false;
-    CFrostDlg dialog(CFrostDlg::ValuesOf(*module), parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    CFrostDlg::TakeValues(*module, dialog.Result());
-    module->Calculate();
-    return true;
+    return EditModule<CFrostDlg, CFrostModul>(item, parent);
 }

@@ -1,5 +1,7 @@
 #include "CInnvendigKondensDlg.h"
 
+#include "ModuleEditor.h"
+
 #include "QtPictures.h"
 #include "QtText.h"
 #include "doc/StringTable.h"
@@ -267,13 +269,5 @@ bool CInnvendigKondensDlg::Validate()
 
 bool EditInternalCondensation(CItem& item, QWidget* parent)
 {
-    auto* module = dynamic_cast<CInnvendigKondensModul*>(&item);
-    if (!module)
-        return false;
-    CInnvendigKondensDlg dialog(CInnvendigKondensDlg::ValuesOf(*module), parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    CInnvendigKondensDlg::TakeValues(*module, dialog.Result());
-    module->Calculate();
-    return true;
+    return EditModule<CInnvendigKondensDlg, CInnvendigKondensModul>(item, parent);
 }

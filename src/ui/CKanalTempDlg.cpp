@@ -1,5 +1,7 @@
 #include "CKanalTempDlg.h"
 
+#include "ModuleEditor.h"
+
 #include "CSegmentDlg.h"
 #include "QtPictures.h"
 #include "QtText.h"
@@ -405,13 +407,5 @@ bool CKanalTempDlg::Validate()
 
 bool EditFlow(CItem& item, QWidget* parent)
 {
-    auto* module = dynamic_cast<CKanalTempModul*>(&item);
-    if (!module)
-        return false;
-    CKanalTempDlg dialog(CKanalTempDlg::ValuesOf(*module), parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    CKanalTempDlg::TakeValues(*module, dialog.Result());
-    module->Calculate();
-    return true;
+    return EditModule<CKanalTempDlg, CKanalTempModul>(item, parent);
 }

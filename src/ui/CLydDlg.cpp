@@ -1,5 +1,7 @@
 #include "CLydDlg.h"
 
+#include "ModuleEditor.h"
+
 #include "QtPictures.h"
 #include "QtText.h"
 #include "database/CAbsorpsjon.h"
@@ -289,13 +291,5 @@ bool CLydDlg::Validate()
 
 bool EditSound(CItem& item, QWidget* parent)
 {
-    auto* module = dynamic_cast<CLydModul*>(&item);
-    if (!module)
-        return false;
-    CLydDlg dialog(CLydDlg::ValuesOf(*module), parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    CLydDlg::TakeValues(*module, dialog.Result());
-    module->Calculate();
-    return true;
+    return EditModule<CLydDlg, CLydModul>(item, parent);
 }

@@ -1,5 +1,7 @@
 #include "COkonomiDlg.h"
 
+#include "ModuleEditor.h"
+
 #include "COkoIsolasjonDlg.h"
 #include "QtPictures.h"
 #include "QtText.h"
@@ -398,13 +400,5 @@ bool COkonomiDlg::Validate()
 
 bool EditEconomy(CItem& item, QWidget* parent)
 {
-    auto* module = dynamic_cast<COkonomiModul*>(&item);
-    if (!module)
-        return false;
-    COkonomiDlg dialog(COkonomiDlg::ValuesOf(*module), parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    COkonomiDlg::TakeValues(*module, dialog.Result());
-    module->Calculate();
-    return true;
+    return EditModule<COkonomiDlg, COkonomiModul>(item, parent);
 }

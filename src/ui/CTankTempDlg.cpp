@@ -1,5 +1,7 @@
 #include "CTankTempDlg.h"
 
+#include "ModuleEditor.h"
+
 #include "QtPictures.h"
 #include "doc/StringTable.h"
 #include "database/CDataBase.h"
@@ -225,13 +227,5 @@ bool CTankTempDlg::Validate()
 
 bool EditTankTemp(CItem& item, QWidget* parent)
 {
-    auto* module = dynamic_cast<CTankTempModul*>(&item);
-    if (!module)
-        return false;
-    CTankTempDlg dialog(CTankTempDlg::ValuesOf(*module), parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    CTankTempDlg::TakeValues(*module, dialog.Result());
-    module->Calculate();
-    return true;
+    return EditModule<CTankTempDlg, CTankTempModul>(item, parent);
 }

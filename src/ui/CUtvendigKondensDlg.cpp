@@ -1,5 +1,7 @@
 #include "CUtvendigKondensDlg.h"
 
+#include "ModuleEditor.h"
+
 #include "QtPictures.h"
 #include "doc/StringTable.h"
 #include "modules/CUtvendigKondensModul.h"
@@ -235,13 +237,5 @@ bool CUtvendigKondensDlg::Validate()
 
 bool EditExternalCondensation(CItem& item, QWidget* parent)
 {
-    auto* module = dynamic_cast<CUtvendigKondensModul*>(&item);
-    if (!module)
-        return false;
-    CUtvendigKondensDlg dialog(CUtvendigKondensDlg::ValuesOf(*module), parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    CUtvendigKondensDlg::TakeValues(*module, dialog.Result());
-    module->Calculate();
-    return true;
+    return EditModule<CUtvendigKondensDlg, CUtvendigKondensModul>(item, parent);
 }

@@ -1,5 +1,7 @@
 #include "CVarmetapDlg.h"
 
+#include "ModuleEditor.h"
+
 #include "CTilleggsutstyrDlg.h"
 #include "QtPictures.h"
 #include "QtText.h"
@@ -438,13 +440,5 @@ bool CVarmetapDlg::Validate()
 
 bool EditHeatLoss(CItem& item, QWidget* parent)
 {
-    auto* module = dynamic_cast<CVarmeTapModul*>(&item);
-    if (!module)
-        return false;
-    CVarmetapDlg dialog(CVarmetapDlg::ValuesOf(*module), parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    CVarmetapDlg::TakeValues(*module, dialog.Result());
-    module->Calculate();
-    return true;
+    return EditModule<CVarmetapDlg, CVarmeTapModul>(item, parent);
 }
