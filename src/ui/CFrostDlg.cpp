@@ -1,7 +1,6 @@
 #include "CFrostDlg.h"
 
 #include "ModuleEditor.h"
-
 #include "QtPictures.h"
 #include "doc/StringTable.h"
 #include "modules/CFrostModul.h"

@@ -1,7 +1,6 @@
 #include "CInnvendigKondensDlg.h"
 
 #include "ModuleEditor.h"
-
 #include "QtPictures.h"
 #include "QtText.h"
 #include "doc/StringTable.h"

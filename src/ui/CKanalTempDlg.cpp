@@ -1,7 +1,6 @@
 #include "CKanalTempDlg.h"
 
 #include "ModuleEditor.h"
-
 #include "CSegmentDlg.h"
 #include "QtPictures.h"
 #include "QtText.h"

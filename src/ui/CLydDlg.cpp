@@ -1,7 +1,6 @@
 #include "CLydDlg.h"
 
 #include "ModuleEditor.h"
-
 #include "QtPictures.h"
 #include "QtText.h"
 #include "database/CAbsorpsjon.h"

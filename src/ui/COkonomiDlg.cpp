@@ -1,7 +1,6 @@
 #include "COkonomiDlg.h"
 
 #include "ModuleEditor.h"
-
 #include "COkoIsolasjonDlg.h"
 #include "QtPictures.h"
 #include "QtText.h"

@@ -1,7 +1,6 @@
 #include "CTankTempDlg.h"
 
 #include "ModuleEditor.h"
-
 #include "QtPictures.h"
 #include "doc/StringTable.h"
 #include "database/CDataBase.h"

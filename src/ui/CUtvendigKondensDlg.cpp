@@ -1,7 +1,6 @@
 #include "CUtvendigKondensDlg.h"
 
 #include "ModuleEditor.h"
-
 #include "QtPictures.h"
 #include "doc/StringTable.h"
 #include "modules/CUtvendigKondensModul.h"

@@ -1,7 +1,6 @@
 #include "CVarmetapDlg.h"
 
 #include "ModuleEditor.h"
-
 #include "CTilleggsutstyrDlg.h"
 #include "QtPictures.h"
 #include "QtText.h"
