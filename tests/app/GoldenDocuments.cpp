@@ -261,6 +261,12 @@ struct ModuleCase {
     std::function<void(CVekModul&)> fill;
 };
 
+// A case with several modules calculated in one document.
+struct ProjectCase {
+    const char* folder;
+    std::vector<ModuleCase> parts;
+};
+
 // A 10 m³ water tank outdoors, 2.2 m across and 2.63 m high, at 60 °C in 5 °C
 // air and 4 m/s wind, 100 mm stone wool mat under oxidised aluminium.
 void WaterTank(CTankTempModul& m)
@@ -276,6 +282,23 @@ void WaterTank(CTankTempModul& m)
     m.ambientTemperature = 5.0f;
     m.surroundings = Surroundings::Outdoors;
     m.windSpeed = 4.0f;
+}
+
+// A DN100 heating pipe, 70 °C in a 20 °C room for 8000 h a year, 7 % real
+// interest, 2 % real energy price increase over 20 years.
+void HeatingPipeEconomy(COkonomiModul& m)
+{
+    CRormaterial* steel = Named<CRormaterial>(CDataBase::pipeMaterials, "Stålrör, svetsat/svart");
+    m.pipe.SetMaterial(steel, true);
+    for (const auto& dimension : steel->dimensions)
+        if (dimension->name == "DN100")
+            m.pipe.SetDimension(*dimension);
+    m.TakePipeValues();
+    m.mediumTemperature = 70.0f;
+    m.ambientTemperature = 20.0f;
+    m.operatingHours = 8000.0f;
+    m.energyPrice = 60.0f;
+    m.priceIncrease = 2.0f;
 }
 
 const std::vector<ModuleCase> moduleCases = {
@@ -324,23 +347,12 @@ const std::vector<ModuleCase> moduleCases = {
          m.startTemperature = 10.0f;
          m.standstillTime = 8.0f;
      }},
-    // A DN100 heating pipe, 70 °C in a 20 °C room for 8000 h a year: five
-    // thicknesses of stone wool sections under PVC, 7 % real interest, 2 %
-    // real energy price increase over 20 years.
+    // The DN100 heating pipe: five thicknesses of stone wool sections under
+    // PVC.
     {"pipe_economy", COkonomiModul::pageIndex,
      [](CVekModul& module) {
          auto& m = static_cast<COkonomiModul&>(module);
-         CRormaterial* steel = Named<CRormaterial>(CDataBase::pipeMaterials, "Stålrör, svetsat/svart");
-         m.pipe.SetMaterial(steel, true);
-         for (const auto& dimension : steel->dimensions)
-             if (dimension->name == "DN100")
-                 m.pipe.SetDimension(*dimension);
-         m.TakePipeValues();
-         m.mediumTemperature = 70.0f;
-         m.ambientTemperature = 20.0f;
-         m.operatingHours = 8000.0f;
-         m.energyPrice = 60.0f;
-         m.priceIncrease = 2.0f;
+         HeatingPipeEconomy(m);
          const float thickness[] = {30.0f, 40.0f, 50.0f, 60.0f, 80.0f};
          const float cost[] = {520.0f, 580.0f, 650.0f, 720.0f, 820.0f};
          for (int i = 0; i < 5; ++i)
@@ -503,9 +515,73 @@ const std::vector<ModuleCase> moduleCases = {
      }},
 };
 
-// Makes the case's document and saves it; false with a message when the
-// calculation fails or says anything.
-bool Make(const ModuleCase& golden, const fs::path& target)
+// A heat loss case as a module case.
+ModuleCase HeatLossPart(const GoldenCase& golden)
+{
+    return {golden.folder, CVarmeTapModul::pageIndex,
+            [fill = golden.fill](CVekModul& m) { fill(static_cast<CVarmeTapModul&>(m)); }};
+}
+
+const ModuleCase& ModuleCaseNamed(const std::string& folder)
+{
+    for (const ModuleCase& golden : moduleCases)
+        if (golden.folder == folder)
+            return golden;
+    throw std::runtime_error("no module case " + folder);
+}
+
+// A project with every module calculated, each at its largest: the glycol
+// line five times over (25 sections) and 25 economy alternatives. The
+// other modules are cases above.
+ProjectCase WholeProject()
+{
+    const auto heatLoss = std::find_if(cases.begin(), cases.end(), [](const GoldenCase& golden) {
+        return std::string(golden.folder) == "pipe_two_layers";
+    });
+    const ModuleCase& glycol = ModuleCaseNamed("flow_pipeline_glycol");
+    const ModuleCase longRun{"", CKanalTempModul::pageIndex, [&glycol](CVekModul& module) {
+                                 auto& m = static_cast<CKanalTempModul&>(module);
+                                 for (int block = 1; block <= 5; ++block) {
+                                     const std::size_t first = m.sections.size();
+                                     glycol.fill(m);
+                                     for (std::size_t i = first; i < m.sections.size(); ++i)
+                                         m.sections[i]->name += " " + std::to_string(block);
+                                 }
+                             }};
+    // Stone wool sections in every thickness under PVC and under painted
+    // sheet metal, and glass wool sections up to 60 mm under PVC.
+    const ModuleCase economy{"", COkonomiModul::pageIndex, [](CVekModul& module) {
+                                 auto& m = static_cast<COkonomiModul&>(module);
+                                 HeatingPipeEconomy(m);
+                                 for (float t : {20.0f, 30.0f, 40.0f, 50.0f, 60.0f, 70.0f, 80.0f, 90.0f, 100.0f, 120.0f}) {
+                                     AddAlternative(m, "Rörskål stenull 100 kg/m³", t, 450.0f + 4.5f * t, "PVC-mantel");
+                                     AddAlternative(m, "Rörskål stenull 100 kg/m³", t, 700.0f + 5.0f * t, "Målad plåt");
+                                 }
+                                 for (float t : {20.0f, 30.0f, 40.0f, 50.0f, 60.0f})
+                                     AddAlternative(m, "Rörskål glasull 60 kg/m³", t, 430.0f + 4.0f * t, "PVC-mantel");
+                             }};
+    return {"whole_project",
+            {HeatLossPart(*heatLoss), longRun, ModuleCaseNamed("tank_storage_time"),
+             ModuleCaseNamed("pipe_external_condensation"), ModuleCaseNamed("duct_internal_condensation"),
+             ModuleCaseNamed("frost_copper_pipe_outdoors"), ModuleCaseNamed("circular_duct_sound_attenuation"),
+             economy}};
+}
+
+// Every case: one document each.
+std::vector<ProjectCase> AllCases()
+{
+    std::vector<ProjectCase> all;
+    for (const GoldenCase& golden : cases)
+        all.push_back({golden.folder, {HeatLossPart(golden)}});
+    for (const ModuleCase& golden : moduleCases)
+        all.push_back({golden.folder, {golden}});
+    all.push_back(WholeProject());
+    return all;
+}
+
+// Makes the case's document and saves it; false with a message when a
+// calculation fails or says anything. The first module is left active.
+bool Make(const ProjectCase& golden, const fs::path& target)
 {
     platform::ScriptedPrompter prompter;
     platform::MemorySettings settings;
@@ -513,15 +589,17 @@ bool Make(const ModuleCase& golden, const fs::path& target)
     StandardDocumentParts parts;
     CVekDoc doc(parts);
     doc.NewDocument();
-    CVekModul& m = doc.Module(golden.module);
-    doc.SetActiveModule(golden.module);
-    golden.fill(m);
-    const bool calculated = m.Calculate();
-    for (const std::string& text : prompter.Texts())
-        std::cerr << golden.folder << ": the calculation said: " << text << "\n";
-    if (!calculated || !prompter.Texts().empty()) {
-        std::cerr << golden.folder << ": not written\n";
-        return false;
+    for (auto part = golden.parts.rbegin(); part != golden.parts.rend(); ++part) {
+        CVekModul& m = doc.Module(part->module);
+        doc.SetActiveModule(part->module);
+        part->fill(m);
+        const bool calculated = m.Calculate();
+        for (const std::string& text : prompter.Texts())
+            std::cerr << golden.folder << ": the calculation said: " << text << "\n";
+        if (!calculated || !prompter.Texts().empty()) {
+            std::cerr << golden.folder << ": not written\n";
+            return false;
+        }
     }
     fs::create_directories(target.parent_path());
     if (!doc.SaveDocument(target.string())) {
@@ -532,47 +610,33 @@ bool Make(const ModuleCase& golden, const fs::path& target)
     return true;
 }
 
-bool Make(const GoldenCase& golden, const fs::path& target)
-{
-    return Make(ModuleCase{golden.folder, 0,
-                           [&](CVekModul& m) { golden.fill(static_cast<CVarmeTapModul&>(m)); }},
-                target);
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     const std::vector<std::string> wanted(argv + 1, argv + argc);
-    for (const std::string& name : wanted) {
-        bool known = false;
-        for (const GoldenCase& golden : cases)
-            known = known || name == golden.folder;
-        for (const ModuleCase& golden : moduleCases)
-            known = known || name == golden.folder;
-        if (!known) {
-            std::cerr << "golden_documents: no case " << name << "\n";
-            return 2;
-        }
-    }
-    // The catalogue is read from the working folder, as the program reads it.
-    const ScopedWorkingFolder work = ScopedWorkingFolder::Fresh("tekvar-golden-documents");
-    for (const char* file : {"tekvar.dat", "tekvar.ort", "tekvar.cst", "tekvar.ama"})
-        fs::copy_file(fs::path(TEKVAR_BUILT_DATA) / file, file);
-    bool ok = true;
     try {
-        const auto chosen = [&](const char* folder) {
-            return wanted.empty() || std::find(wanted.begin(), wanted.end(), folder) != wanted.end();
+        const std::vector<ProjectCase> all = AllCases();
+        const auto named = [&](const std::string& name) {
+            return std::any_of(all.begin(), all.end(),
+                                [&](const ProjectCase& golden) { return name == golden.folder; });
         };
-        for (const GoldenCase& golden : cases)
-            if (chosen(golden.folder))
+        for (const std::string& name : wanted)
+            if (!named(name)) {
+                std::cerr << "golden_documents: no case " << name << "\n";
+                return 2;
+            }
+        // The catalogue is read from the working folder, as the program reads it.
+        const ScopedWorkingFolder work = ScopedWorkingFolder::Fresh("tekvar-golden-documents");
+        for (const char* file : {"tekvar.dat", "tekvar.ort", "tekvar.cst", "tekvar.ama"})
+            fs::copy_file(fs::path(TEKVAR_BUILT_DATA) / file, file);
+        bool ok = true;
+        for (const ProjectCase& golden : all)
+            if (wanted.empty() || std::find(wanted.begin(), wanted.end(), golden.folder) != wanted.end())
                 ok = Make(golden, fs::path(TEKVAR_GOLDEN_DIR) / golden.folder / "input.tkv") && ok;
-        for (const ModuleCase& golden : moduleCases)
-            if (chosen(golden.folder))
-                ok = Make(golden, fs::path(TEKVAR_GOLDEN_DIR) / golden.folder / "input.tkv") && ok;
+        return ok ? 0 : 1;
     } catch (const std::exception& error) {
         std::cerr << "golden_documents: " << error.what() << "\n";
         return 1;
     }
-    return ok ? 0 : 1;
 }
