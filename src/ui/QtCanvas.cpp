@@ -51,15 +51,31 @@ QFont QtTextMeasure::ToQFont(const platform::Font& font)
     return qfont;
 }
 
+QtTextMeasure::Measured& QtTextMeasure::measured(const platform::Font& font) const
+{
+    for (Measured& known : fonts_)
+        if (known.font == font)
+            return known;
+    return fonts_.emplace_back(Measured{font, QFontMetricsF(ToQFont(font)), {}});
+}
+
 platform::Size QtTextMeasure::Extent(const platform::Font& font, std::string_view text) const
 {
-    const QFontMetricsF metrics(ToQFont(font));
-    return {rounded(metrics.horizontalAdvance(toQString(text))), rounded(metrics.ascent() + metrics.descent())};
+    Measured& known = measured(font);
+    const int height = rounded(known.metrics.ascent() + known.metrics.descent());
+    if (auto found = known.widths.find(text); found != known.widths.end())
+        return {found->second, height};
+    // A bound for a window open all day: start again rather than grow.
+    if (known.widths.size() >= 20000)
+        known.widths.clear();
+    const int width = rounded(known.metrics.horizontalAdvance(toQString(text)));
+    known.widths.emplace(text, width);
+    return {width, height};
 }
 
 platform::FontMetrics QtTextMeasure::Metrics(const platform::Font& font) const
 {
-    const QFontMetricsF metrics(ToQFont(font));
+    const QFontMetricsF& metrics = measured(font).metrics;
     return {rounded(metrics.ascent() + metrics.descent()), rounded(metrics.averageCharWidth()),
             rounded(metrics.leading())};
 }

@@ -3,17 +3,40 @@
 #include "platform/Canvas.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 // Text metrics of the page fonts as Qt lays them out: "Arial" (resolved by
 // the font configuration to a metric-compatible face), sized so that a
 // font's height in device units is its cell height, ascent plus descent.
+// A page lays out the same few fonts and many repeated texts (units,
+// captions, the numbers of a long table) several times over, so the
+// metrics of each font and the width of each text are kept once measured.
 class QtTextMeasure : public platform::TextMeasure {
 public:
     platform::Size Extent(const platform::Font& font, std::string_view text) const override;
     platform::FontMetrics Metrics(const platform::Font& font) const override;
 
     static QFont ToQFont(const platform::Font& font);
+
+private:
+    struct StringHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+    struct Measured {
+        platform::Font font;
+        QFontMetricsF metrics;
+        std::unordered_map<std::string, int, StringHash, std::equal_to<>> widths;
+    };
+    Measured& measured(const platform::Font& font) const;
+
+    mutable std::vector<Measured> fonts_;
 };
 
 // The page canvas on a QPainter: a widget, an image, a PDF page or a

@@ -408,6 +408,11 @@ TEST(QtCanvasText, MeasuresArialByItsCellHeightAndDrawsTopAligned)
     platform::Font bold = big;
     bold.weight = 700;
     EXPECT_GT(measure.Extent(bold, "Värmeförlust").width, wide.width);
+    // Widths are kept per font and text: asked again, or after another font
+    // or a longer text that begins alike, a text measures as it did at first.
+    EXPECT_GT(measure.Extent(big, "Värmeförlust [W]").width, wide.width);
+    EXPECT_EQ(measure.Extent(big, std::string("Värmeförlust [W]").substr(0, 14)).width, wide.width);
+    EXPECT_EQ(measure.Extent(big, "Värmeförlust").width, QtTextMeasure().Extent(big, "Värmeförlust").width);
 
     // Top-aligned text starts at its anchor; right-aligned ends there.
     QImage image(400, 200, QImage::Format_RGB32);
