@@ -57,14 +57,24 @@ CIsoProdukt* Product(const std::string& name)
     return Named<CIsoProdukt>(CDataBase::insulationProducts, name);
 }
 
+// The modules keep their pipe choice behind Pipe() or as the member pipe.
+template <class Module>
+PipeSelection& PipeOf(Module& m)
+{
+    if constexpr (requires { m.Pipe(); })
+        return m.Pipe();
+    else
+        return m.pipe;
+}
+
 template <class Module>
 void TakePipe(Module& m, const std::string& material, const std::string& dimension)
 {
     CRormaterial* pipe = Named<CRormaterial>(CDataBase::pipeMaterials, material);
-    m.Pipe().SetMaterial(pipe, true);
+    PipeOf(m).SetMaterial(pipe, true);
     for (const auto& candidate : pipe->dimensions)
         if (candidate->name == dimension) {
-            m.Pipe().SetDimension(*candidate);
+            PipeOf(m).SetDimension(*candidate);
             m.TakePipeValues();
             return;
         }
@@ -288,12 +298,7 @@ void WaterTank(CTankTempModul& m)
 // interest, 2 % real energy price increase over 20 years.
 void HeatingPipeEconomy(COkonomiModul& m)
 {
-    CRormaterial* steel = Named<CRormaterial>(CDataBase::pipeMaterials, "Stålrör, svetsat/svart");
-    m.pipe.SetMaterial(steel, true);
-    for (const auto& dimension : steel->dimensions)
-        if (dimension->name == "DN100")
-            m.pipe.SetDimension(*dimension);
-    m.TakePipeValues();
+    TakePipe(m, "Stålrör, svetsat/svart", "DN100");
     m.mediumTemperature = 70.0f;
     m.ambientTemperature = 20.0f;
     m.operatingHours = 8000.0f;
@@ -386,12 +391,7 @@ const std::vector<ModuleCase> moduleCases = {
          auto& m = static_cast<CUtvendigKondensModul&>(module);
          m.objectKind = ObjectKind::Pipe;
          m.insulation.objectKind = 0;
-         CRormaterial* steel = Named<CRormaterial>(CDataBase::pipeMaterials, "Stålrör, svetsat/svart");
-         m.pipe.SetMaterial(steel, true);
-         for (const auto& dimension : steel->dimensions)
-             if (dimension->name == "DN50")
-                 m.pipe.SetDimension(*dimension);
-         m.TakePipeValues();
+         TakePipe(m, "Stålrör, svetsat/svart", "DN50");
          m.mediumTemperature = 5.0f;
          m.ambientTemperature = 25.0f;
          m.relativeHumidity = 70.0f;
