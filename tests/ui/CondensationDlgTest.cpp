@@ -45,36 +45,6 @@ public:
 };
 
 struct CondensationDlgTest : HeatLossCatalogueTest {
-    static QLineEdit* Edit(QWidget& dialog, const char* name)
-    {
-        auto* edit = dialog.findChild<QLineEdit*>(QString::fromUtf8(name));
-        EXPECT_NE(edit, nullptr) << name;
-        return edit;
-    }
-    static QAbstractButton* Button(QWidget& dialog, const char* name)
-    {
-        auto* button = dialog.findChild<QAbstractButton*>(QString::fromUtf8(name));
-        EXPECT_NE(button, nullptr) << name;
-        return button;
-    }
-    static QWidget* Widget(QWidget& dialog, const char* name)
-    {
-        auto* widget = dialog.findChild<QWidget*>(QString::fromUtf8(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    static QString Text(QWidget& dialog, const char* name) { return Widget(dialog, name)->property("text").toString(); }
-    static void Type(QWidget& dialog, const char* name, const char* text)
-    {
-        QLineEdit* edit = Edit(dialog, name);
-        // A disabled field takes no keys, but its text is exchanged all the same.
-        if (!edit->isEnabled()) {
-            edit->setText(QString::fromUtf8(text));
-            return;
-        }
-        edit->clear();
-        TypeText(edit, QString::fromUtf8(text));
-    }
     // Chooses the product in the insulation dialog that "Välj isolerprodukt" opens.
     static void ChooseProduct(QWidget& dialog, const char* name)
     {
@@ -194,7 +164,7 @@ TEST_F(CondensationDlgTest, ExternalOkChecksInTheirOrderWithMessageAndFocus)
     EXPECT_EQ(dialog.focusWidget(), Edit(dialog, "emissivity"));
     Button(dialog, "fromDatabase")->click();
     EXPECT_EQ(PressOk(dialog), Texts{"Du måste välja en ytbeklädnad."});
-    EXPECT_EQ(dialog.focusWidget(), Widget(dialog, "cladding"));
+    EXPECT_EQ(dialog.focusWidget(), Child(dialog, "cladding"));
     auto* cladding = dialog.findChild<QComboBox*>("cladding");
     cladding->setCurrentIndex(0);
     emit cladding->activated(0);
@@ -261,7 +231,7 @@ TEST_F(CondensationDlgTest, ExternalControlStatesAndChoices)
     CUtvendigKondensDlg::Values values = External();
     values.insulation.SetCatalogueProduct(Product(1));
     CUtvendigKondensDlg dialog(std::move(values));
-    auto on = [&](const char* name) { return Widget(dialog, name)->isEnabled(); };
+    auto on = [&](const char* name) { return Child(dialog, name)->isEnabled(); };
     auto* cladding = dialog.findChild<QComboBox*>("cladding");
 
     for (int k = 0; k < 6; ++k) {
@@ -402,7 +372,7 @@ TEST_F(CondensationDlgTest, InternalOkChecksInTheirOrderWithMessageAndFocus)
     EXPECT_EQ(dialog.focusWidget(), Edit(dialog, "diameter"));
     Type(dialog, "diameter", "250");
     EXPECT_EQ(PressOk(dialog), Texts{"Du måste välja en ytbeklädnad."});
-    EXPECT_EQ(dialog.focusWidget(), Widget(dialog, "cladding"));
+    EXPECT_EQ(dialog.focusWidget(), Child(dialog, "cladding"));
     Button(dialog, "emissivityTyped")->click();
     Type(dialog, "emissivity", "-0.1");
     EXPECT_EQ(PressOk(dialog), Texts{"Värdet för emissiviteten måste ligga mellan 0.00 och 1.00"});
@@ -456,7 +426,7 @@ TEST_F(CondensationDlgTest, InternalStatesFlowUnitsAndEditor)
     values.flowUnit = FlowUnit::LitresPerSecond;
     values.flow = 1;
     CInnvendigKondensDlg dialog(std::move(values));
-    auto on = [&](const char* name) { return Widget(dialog, name)->isEnabled(); };
+    auto on = [&](const char* name) { return Child(dialog, name)->isEnabled(); };
     EXPECT_FALSE(on("diameter"));
     EXPECT_TRUE(on("height"));
     EXPECT_TRUE(on("width"));

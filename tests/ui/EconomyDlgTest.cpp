@@ -50,17 +50,6 @@ struct EconomyDlgTest : HeatLossCatalogueTest {
         return alternative;
     }
 
-    template <class T = QWidget>
-    static T* Child(QWidget& dialog, const char* name)
-    {
-        auto* widget = dialog.findChild<T*>(QString::fromUtf8(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    static QLineEdit* Edit(QWidget& dialog, const char* name) { return Child<QLineEdit>(dialog, name); }
-    static QAbstractButton* Button(QWidget& dialog, const char* name) { return Child<QAbstractButton>(dialog, name); }
-    static void Type(QWidget& dialog, const char* name, const char* text) { Edit(dialog, name)->setText(QString::fromUtf8(text)); }
-    static QString Text(QWidget& dialog, const char* name) { return Edit(dialog, name)->text(); }
 
     // Presses OK and gives the messages it showed.
     Texts PressOk(QDialog& dialog, std::initializer_list<platform::Answer> answers = {})

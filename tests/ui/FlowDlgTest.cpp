@@ -45,26 +45,6 @@ struct FlowDlgTest : HeatLossCatalogueTest {
     }
     CVeske* Liquid(std::size_t i) { return Item<CVeske>(CDataBase::liquids, i); }
 
-    template <class W = QWidget>
-    static W* Find(QWidget& dialog, const char* name)
-    {
-        auto* widget = dialog.findChild<W*>(QString::fromUtf8(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    static QLineEdit* Edit(QWidget& d, const char* name) { return Find<QLineEdit>(d, name); }
-    static QAbstractButton* Button(QWidget& d, const char* name) { return Find<QAbstractButton>(d, name); }
-    static QComboBox* Combo(QWidget& d, const char* name) { return Find<QComboBox>(d, name); }
-    static void Type(QWidget& dialog, const char* name, const char* text)
-    {
-        QLineEdit* edit = Edit(dialog, name);
-        if (!edit->isEnabled()) {
-            edit->setText(QString::fromUtf8(text));
-            return;
-        }
-        edit->clear();
-        TypeText(edit, QString::fromUtf8(text));
-    }
     static void Choose(QWidget& dialog, const char* name, const char* text)
     {
         QComboBox* box = Combo(dialog, name);
@@ -288,10 +268,10 @@ TEST_F(FlowDlgTest, SectionStatesConversionsAndLists)
 
     // 1 l/s is 3.600 m³/h and back 1.0000 (not above 1: four decimals); in m/s through Ø 100 mm
     // (A = 0.0078540 m²) 1 l/s is 0.12732 m/s.
-    EXPECT_EQ(Find<QLabel>(dialog, "flowLabel")->text(), QStringLiteral("Flöde [liter/s]:"));
+    EXPECT_EQ(Child<QLabel>(dialog, "flowLabel")->text(), QStringLiteral("Flöde [liter/s]:"));
     Button(dialog, "flowUnit0")->click();
     EXPECT_EQ(Edit(dialog, "flow")->text(), QStringLiteral("3.600"));
-    EXPECT_EQ(Find<QLabel>(dialog, "flowLabel")->text(), QString::fromUtf8("Flöde [m³/h]:"));
+    EXPECT_EQ(Child<QLabel>(dialog, "flowLabel")->text(), QString::fromUtf8("Flöde [m³/h]:"));
     Button(dialog, "flowUnit1")->click();
     EXPECT_EQ(Edit(dialog, "flow")->text(), QStringLiteral("1.0000"));
     Button(dialog, "flowUnit2")->click();
@@ -317,16 +297,16 @@ TEST_F(FlowDlgTest, SectionStatesConversionsAndLists)
     EXPECT_EQ(Combo(dialog, "userProduct")->currentText(), QStringLiteral("Egen isolering"));
 
     // The fittings: the list with its buttons only while ticked.
-    EXPECT_FALSE(Find(dialog, "fittings")->isEnabled());
+    EXPECT_FALSE(Child(dialog, "fittings")->isEnabled());
     Button(dialog, "fittingsEnabled")->click();
-    EXPECT_TRUE(Find(dialog, "fittings")->isEnabled());
+    EXPECT_TRUE(Child(dialog, "fittings")->isEnabled());
     WhenModalShows([](QWidget* d) {
         auto* type = d->findChild<QComboBox*>("type");
         type->setCurrentIndex(type->findText(QStringLiteral("Ventil")));
         static_cast<QDialog*>(d)->accept();
     });
     Button(dialog, "newFitting")->click();
-    auto* list = Find<QListWidget>(dialog, "fittings");
+    auto* list = Child<QListWidget>(dialog, "fittings");
     ASSERT_EQ(list->count(), 1);
     prompter.Clear();
     prompter.QueueAnswer(Answer::Cancel);
@@ -369,7 +349,7 @@ TEST_F(FlowDlgTest, SectionListOperations)
     CKanalTempDlg::Values values = CKanalTempDlg::ValuesOf(CKanalTempModul());
     CKanalTempDlg dialog(std::move(values));
     dialog.show();
-    auto* list = Find<QListWidget>(dialog, "sections");
+    auto* list = Child<QListWidget>(dialog, "sections");
 
     EXPECT_EQ(PressOk(dialog), Texts{"Varning: Sektionslistan är tom, kan inte utföra beräkning utan sektioner!"});
     EXPECT_EQ(Focused(dialog), list);
@@ -380,7 +360,7 @@ TEST_F(FlowDlgTest, SectionListOperations)
     Button(dialog, "newSection")->click(); // cancelled: nothing added, the number not used
     ASSERT_EQ(list->count(), 1);
     EXPECT_EQ(dialog.Result().nextSectionNumber, 2);
-    EXPECT_EQ(Find<QLabel>(dialog, "description")->text(),
+    EXPECT_EQ(Child<QLabel>(dialog, "description")->text(),
               QString::fromUtf8("Sektionstyp: Rör\nProdukt: Rörskål\nTjocklek: 50 mm\nDiameter: 21.3 mm\n"
                                 "Rörlängd: 12.00 m\nOmgivningstemp.: 20.0 °C\nFlöde: 100.00 m³/h"));
     EXPECT_EQ(dialog.Picture().resource, "picture-261");
@@ -471,15 +451,15 @@ TEST_F(FlowDlgTest, RunTypeChangeWarning)
     Button(dialog, "runType1")->click();
     EXPECT_EQ(prompter.Texts(), Texts{"Varning: Alla sektioner blir raderade!"});
     EXPECT_TRUE(Button(dialog, "runType0")->isChecked());
-    EXPECT_EQ(Find<QListWidget>(dialog, "sections")->count(), 1);
+    EXPECT_EQ(Child<QListWidget>(dialog, "sections")->count(), 1);
     EXPECT_TRUE(Combo(dialog, "medium")->isEnabled());
 
     prompter.Clear();
     Button(dialog, "runType1")->click();
     EXPECT_EQ(prompter.Texts(), Texts{"Varning: Alla sektioner blir raderade!"});
-    EXPECT_EQ(Find<QListWidget>(dialog, "sections")->count(), 0);
+    EXPECT_EQ(Child<QListWidget>(dialog, "sections")->count(), 0);
     EXPECT_EQ(dialog.Result().nextSectionNumber, 1);
-    EXPECT_TRUE(Find<QLabel>(dialog, "description")->text().isEmpty());
+    EXPECT_TRUE(Child<QLabel>(dialog, "description")->text().isEmpty());
     EXPECT_EQ(Combo(dialog, "medium")->currentIndex(), -1);
     EXPECT_FALSE(Combo(dialog, "medium")->isEnabled());
     EXPECT_TRUE(Button(dialog, "condensationCheck")->isEnabled());
@@ -549,9 +529,9 @@ TEST_F(FlowDlgTest, ModuleChecksMediumAndCancel)
     ducts.sections.push_back(CSegment::CreateFromTemplate(nullptr, 2, 1));
     CKanalTempDlg duct(CKanalTempDlg::ValuesOf(ducts));
     duct.show();
-    EXPECT_FALSE(Find(duct, "humidityScroll")->isEnabled());
+    EXPECT_FALSE(Child(duct, "humidityScroll")->isEnabled());
     Button(duct, "condensationCheck")->click();
-    auto* scroll = Find<QScrollBar>(duct, "humidityScroll");
+    auto* scroll = Child<QScrollBar>(duct, "humidityScroll");
     EXPECT_EQ(scroll->value(), 60);
     scroll->setValue(75);
     EXPECT_EQ(Edit(duct, "relativeHumidity")->text(), QStringLiteral("75"));
@@ -595,7 +575,7 @@ TEST_F(FlowDlgTest, DialogsAsShown)
     const QImage image = dialog.grab().toImage();
     EXPECT_GT(image.width(), 600);
     KeepScreenshot(image, QStringLiteral("flow-dialog.png"));
-    EXPECT_FALSE(Find<QLabel>(dialog, "picture")->pixmap().isNull());
+    EXPECT_FALSE(Child<QLabel>(dialog, "picture")->pixmap().isNull());
 
     CSegmentDlg::Values values = CSegmentDlg::ValuesOf(*module.sections[0], {});
     values.twoLayers = true;

@@ -50,27 +50,6 @@ struct FrostDlgTest : HeatLossCatalogueTest {
         return values;
     }
 
-    template <class T = QWidget>
-    static T* Find(QWidget& dialog, const char* name)
-    {
-        auto* widget = dialog.findChild<T*>(QString::fromUtf8(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    static QLineEdit* Edit(QWidget& dialog, const char* name) { return Find<QLineEdit>(dialog, name); }
-    static QAbstractButton* Button(QWidget& dialog, const char* name) { return Find<QAbstractButton>(dialog, name); }
-    static void Type(QWidget& dialog, const char* name, const char* text)
-    {
-        QLineEdit* edit = Edit(dialog, name);
-        // A disabled field takes no keys, but its text is exchanged all the same.
-        if (!edit->isEnabled()) {
-            edit->setText(QString::fromUtf8(text));
-            return;
-        }
-        edit->clear();
-        TypeText(edit, QString::fromUtf8(text));
-    }
-    static QString Text(QWidget& dialog, const char* name) { return Edit(dialog, name)->text(); }
 
     // Presses OK and gives the messages it showed.
     Texts PressOk(CFrostDlg& dialog, std::initializer_list<platform::Answer> answers = {})
@@ -127,7 +106,7 @@ TEST_F(FrostDlgTest, OkChecksInTheirOrderWithMessageAndFocus)
         static_cast<QDialog*>(layerDialog)->accept();
     });
     Button(dialog, "layer1")->click();
-    EXPECT_EQ(Find<QLabel>(dialog, "layer1Summary")->text(),
+    EXPECT_EQ(Child<QLabel>(dialog, "layer1Summary")->text(),
               QString::fromUtf8("Produkt:\nKallrör\nTjocklek: 25.0 mm"));
 
     // 20 °C water under a 15 °C product: Cancel stays, OK goes on.
@@ -135,7 +114,7 @@ TEST_F(FrostDlgTest, OkChecksInTheirOrderWithMessageAndFocus)
     EXPECT_TRUE(dialog.isVisible());
     const auto after = [&](const std::string& text) { return Texts{startWarning, text}; };
     EXPECT_EQ(PressOk(dialog), after("Du måste välja en ytbeklädnad."));
-    EXPECT_EQ(dialog.focusWidget(), Find(dialog, "cladding"));
+    EXPECT_EQ(dialog.focusWidget(), Child(dialog, "cladding"));
     Button(dialog, "emissivityTyped")->click();
     Type(dialog, "emissivity", "1,5");
     EXPECT_EQ(PressOk(dialog), after("Värdet för emissiviteten måste ligga mellan 0.00 och 1.00"));
@@ -191,7 +170,7 @@ TEST_F(FrostDlgTest, ModeSwitchWritesTheAmbientAndTheRiseChecks)
 {
     CFrostDlg dialog(Complete());
     dialog.show();
-    auto on = [&](const char* name) { return Find(dialog, name)->isEnabled(); };
+    auto on = [&](const char* name) { return Child(dialog, name)->isEnabled(); };
     EXPECT_TRUE(Button(dialog, "frostMode")->isChecked());
     EXPECT_FALSE(on("standstillTime"));
     EXPECT_TRUE(on("freezeFraction"));
@@ -251,8 +230,8 @@ TEST_F(FrostDlgTest, NoInsulationIsRefused)
 TEST_F(FrostDlgTest, ChoicesFillTheirFieldsAndTheBarFollowsTheShare)
 {
     CFrostDlg dialog(Defaults());
-    auto* material = Find<QComboBox>(dialog, "pipeMaterial");
-    auto* dimension = Find<QComboBox>(dialog, "pipeDimension");
+    auto* material = Child<QComboBox>(dialog, "pipeMaterial");
+    auto* dimension = Child<QComboBox>(dialog, "pipeDimension");
     EXPECT_EQ(material->currentText(), QString::fromUtf8("Stål"));
     EXPECT_EQ(Text(dialog, "pipeDiameter"), QStringLiteral("21.3"));
     EXPECT_EQ(Text(dialog, "pipeEmissivity"), QStringLiteral("0.55"));
@@ -264,7 +243,7 @@ TEST_F(FrostDlgTest, ChoicesFillTheirFieldsAndTheBarFollowsTheShare)
     EXPECT_EQ(Text(dialog, "pipeDiameter"), QStringLiteral("22.0"));
     EXPECT_EQ(Text(dialog, "pipeWall"), QStringLiteral("1.2"));
 
-    auto* cladding = Find<QComboBox>(dialog, "cladding");
+    auto* cladding = Child<QComboBox>(dialog, "cladding");
     cladding->setCurrentIndex(1);
     emit cladding->activated(1);
     EXPECT_EQ(Text(dialog, "emissivity"), QStringLiteral("0.90"));
@@ -272,7 +251,7 @@ TEST_F(FrostDlgTest, ChoicesFillTheirFieldsAndTheBarFollowsTheShare)
     EXPECT_EQ(Button(dialog, "layer1")->text(), QString::fromUtf8("Välj isolerprodukt"));
 
     // The share's bar and field.
-    auto* bar = Find<QScrollBar>(dialog, "freezeFractionBar");
+    auto* bar = Child<QScrollBar>(dialog, "freezeFractionBar");
     EXPECT_EQ(bar->value(), 25);
     EXPECT_EQ(bar->pageStep(), 10);
     bar->triggerAction(QAbstractSlider::SliderPageStepAdd);

@@ -41,35 +41,6 @@ struct HeatLossDlgTest : HeatLossCatalogueTest {
         return CVarmetapDlg::ValuesOf(module);
     }
 
-    static QLineEdit* Edit(QWidget& dialog, const char* name)
-    {
-        auto* edit = dialog.findChild<QLineEdit*>(QString::fromUtf8(name));
-        EXPECT_NE(edit, nullptr) << name;
-        return edit;
-    }
-    static QAbstractButton* Button(QWidget& dialog, const char* name)
-    {
-        auto* button = dialog.findChild<QAbstractButton*>(QString::fromUtf8(name));
-        EXPECT_NE(button, nullptr) << name;
-        return button;
-    }
-    static QWidget* Widget(QWidget& dialog, const char* name)
-    {
-        auto* widget = dialog.findChild<QWidget*>(QString::fromUtf8(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    static void Type(QWidget& dialog, const char* name, const char* text)
-    {
-        QLineEdit* edit = Edit(dialog, name);
-        // A disabled field takes no keys, but its text is exchanged all the same.
-        if (!edit->isEnabled()) {
-            edit->setText(QString::fromUtf8(text));
-            return;
-        }
-        edit->clear();
-        TypeText(edit, QString::fromUtf8(text));
-    }
 
     // Presses OK and gives the messages it showed.
     std::vector<std::string> PressOk(CVarmetapDlg& dialog, std::initializer_list<platform::Answer> answers = {})
@@ -129,7 +100,7 @@ TEST_F(HeatLossDlgTest, OkChecksInTheirOrderWithMessageAndFocus)
         static_cast<QDialog*>(layerDialog)->accept();
     });
     Button(dialog, "layer1")->click();
-    EXPECT_EQ(Widget(dialog, "layer1Summary")->property("text").toString(),
+    EXPECT_EQ(Text(dialog, "layer1Summary"),
               QString::fromUtf8("Produkt:\nKallrör\nTjocklek: 25.0 mm"));
 
     const std::string mediumWarning = "Varning: Medietemperaturen är högre än isolerproduktens max. temperatur.";
@@ -170,7 +141,7 @@ TEST_F(HeatLossDlgTest, OkChecksInTheirOrderWithMessageAndFocus)
     EXPECT_EQ(dialog.focusWidget(), Edit(dialog, "mediumTemp"));
     Type(dialog, "mediumTemp", "20.1");
     EXPECT_EQ(PressOk(dialog), after("Du måste välja en ytbeklädnad."));
-    EXPECT_EQ(dialog.focusWidget(), Widget(dialog, "cladding"));
+    EXPECT_EQ(dialog.focusWidget(), Child(dialog, "cladding"));
     EXPECT_TRUE(dialog.isVisible());
 
     // A typed emissivity needs no cladding.
@@ -286,7 +257,7 @@ TEST_F(HeatLossDlgTest, CriterionKindAndLayerChecks)
 TEST_F(HeatLossDlgTest, ControlStatesFollowKindCriterionAndChoices)
 {
     CVarmetapDlg dialog(Defaults());
-    auto on = [&](const char* name) { return Widget(dialog, name)->isEnabled(); };
+    auto on = [&](const char* name) { return Child(dialog, name)->isEnabled(); };
     auto* classes = dialog.findChild<QComboBox*>("givenClass");
 
     for (int k = 0; k < 6; ++k) {

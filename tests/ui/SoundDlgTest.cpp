@@ -28,24 +28,6 @@ struct SoundDlgTest : HeatLossCatalogueTest {
 
     CAbsorpsjon* Absorber(int list, std::size_t i) { return Item<CAbsorpsjon>(list, i); }
 
-    static QLineEdit* Edit(QWidget& dialog, const char* name)
-    {
-        auto* edit = dialog.findChild<QLineEdit*>(QString::fromUtf8(name));
-        EXPECT_NE(edit, nullptr) << name;
-        return edit;
-    }
-    static QAbstractButton* Button(QWidget& dialog, const char* name)
-    {
-        auto* button = dialog.findChild<QAbstractButton*>(QString::fromUtf8(name));
-        EXPECT_NE(button, nullptr) << name;
-        return button;
-    }
-    static QComboBox* Box(QWidget& dialog, const char* name)
-    {
-        auto* box = dialog.findChild<QComboBox*>(QString::fromUtf8(name));
-        EXPECT_NE(box, nullptr) << name;
-        return box;
-    }
     static QStringList Lines(QComboBox* box)
     {
         QStringList lines;
@@ -111,7 +93,7 @@ TEST_F(SoundDlgTest, OkChecksInTheirOrderWithMessageAndFocus)
     // The maker's product must be chosen.
     Button(dialog, "source0")->click();
     EXPECT_EQ(PressOk(dialog), Texts{"Du måste välja en absorptionsprodukt."});
-    EXPECT_EQ(dialog.focusWidget(), Box(dialog, "product"));
+    EXPECT_EQ(dialog.focusWidget(), Combo(dialog, "product"));
 
     // The user's product: its thickness, then the factors from 125 Hz up.
     Button(dialog, "source1")->click();
@@ -166,8 +148,8 @@ TEST_F(SoundDlgTest, ProductChoiceFollowsTheTypeAndTheStatesFollowTheSource)
     CAbsorpsjon* lining = Absorber(CDataBase::circularAbsorbers, 0);
     module.SetProduct(lining, lining->thicknesses[1].get());
     CLydDlg dialog(CLydDlg::ValuesOf(module));
-    QComboBox* products = Box(dialog, "product");
-    QComboBox* thicknesses = Box(dialog, "thickness");
+    QComboBox* products = Combo(dialog, "product");
+    QComboBox* thicknesses = Combo(dialog, "thickness");
 
     // Circular products by name as a Swede sorts them; the stored choice shown.
     EXPECT_EQ(Lines(products), (QStringList{"Akustikrör", "Rörlining", "Ärmlining"}));
@@ -245,8 +227,8 @@ TEST_F(SoundDlgTest, EditingTheModuleCalculatesIt)
     CAbsorpsjon* lining = Absorber(CDataBase::circularAbsorbers, 2);
     WhenModalShows([&](QWidget* shown) {
         auto& dialog = *static_cast<CLydDlg*>(shown);
-        Choose(Box(dialog, "product"), QStringLiteral("Akustikrör"));
-        Choose(Box(dialog, "thickness"), QStringLiteral("60.0"));
+        Choose(Combo(dialog, "product"), QStringLiteral("Akustikrör"));
+        Choose(Combo(dialog, "thickness"), QStringLiteral("60.0"));
         Type(dialog, "ductDiameter", "400");
         const QImage image = dialog.grab().toImage();
         EXPECT_GT(image.width(), 400);

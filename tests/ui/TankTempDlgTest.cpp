@@ -62,34 +62,6 @@ struct TankDlgTest : HeatLossCatalogueTest {
         return v;
     }
 
-    static QLineEdit* Edit(QWidget& dialog, const char* name)
-    {
-        auto* edit = dialog.findChild<QLineEdit*>(QString::fromUtf8(name));
-        EXPECT_NE(edit, nullptr) << name;
-        return edit;
-    }
-    static QAbstractButton* Button(QWidget& dialog, const char* name)
-    {
-        auto* button = dialog.findChild<QAbstractButton*>(QString::fromUtf8(name));
-        EXPECT_NE(button, nullptr) << name;
-        return button;
-    }
-    static QWidget* Widget(QWidget& dialog, const char* name)
-    {
-        auto* widget = dialog.findChild<QWidget*>(QString::fromUtf8(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    static void Type(QWidget& dialog, const char* name, const char* text)
-    {
-        QLineEdit* edit = Edit(dialog, name);
-        if (!edit->isEnabled()) {
-            edit->setText(QString::fromUtf8(text));
-            return;
-        }
-        edit->clear();
-        TypeText(edit, QString::fromUtf8(text));
-    }
     std::vector<std::string> PressOk(CTankTempDlg& dialog, std::initializer_list<platform::Answer> answers = {})
     {
         prompter.Clear();
@@ -185,7 +157,7 @@ TEST_F(TankDlgTest, OkChecksInTheirOrderWithMessageAndFocus)
         static_cast<QDialog*>(layerDialog)->accept();
     });
     Button(dialog, "layer1")->click();
-    EXPECT_EQ(Widget(dialog, "layer1Summary")->property("text").toString(),
+    EXPECT_EQ(Text(dialog, "layer1Summary"),
               QString::fromUtf8("Produkt:\nVarmvattenmatta\nTjocklek: 100.0 mm"));
 
     // 50 °C in the tank: the medium's warning, and the ambient's is not asked.
@@ -229,7 +201,7 @@ TEST_F(TankDlgTest, OkChecksInTheirOrderWithMessageAndFocus)
     EXPECT_EQ(dialog.focusWidget(), Edit(dialog, "emissivity"));
     Button(dialog, "fromDatabase")->click();
     EXPECT_EQ(PressOk(dialog), after("Du måste välja en ytbeklädnad."));
-    EXPECT_EQ(dialog.focusWidget(), Widget(dialog, "cladding"));
+    EXPECT_EQ(dialog.focusWidget(), Child(dialog, "cladding"));
     // A given coefficient needs neither; it must be 0.1 at least.
     Button(dialog, "surroundings2")->click();
     Type(dialog, "coefficient", "0");
@@ -246,7 +218,7 @@ TEST_F(TankDlgTest, OkChecksInTheirOrderWithMessageAndFocus)
 
     // The medium.
     EXPECT_EQ(PressOk(dialog), after("Du måste välja ett medie i rullgardinen med vätskor."));
-    EXPECT_EQ(dialog.focusWidget(), Widget(dialog, "liquid"));
+    EXPECT_EQ(dialog.focusWidget(), Child(dialog, "liquid"));
     Button(dialog, "mediumOwn")->click();
     Type(dialog, "density", "0");
     EXPECT_EQ(PressOk(dialog), after(Range("densiteten", "1.00", "2500.00")));
@@ -362,7 +334,7 @@ TEST_F(TankDlgTest, InsulationThicknessAndStoredValuesAreCheckedToo)
 TEST_F(TankDlgTest, ControlStatesFollowShapeSourceAndChoices)
 {
     CTankTempDlg dialog(Defaults());
-    auto on = [&](const char* name) { return Widget(dialog, name)->isEnabled(); };
+    auto on = [&](const char* name) { return Child(dialog, name)->isEnabled(); };
 
     for (int shape = 0; shape < 3; ++shape) {
         Button(dialog, ("shape" + std::to_string(shape)).c_str())->click();

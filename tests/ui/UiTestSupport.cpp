@@ -45,6 +45,19 @@ void TypeText(QWidget* widget, const QString& text)
     }
 }
 
+void Type(QWidget& dialog, const char* name, const char* text)
+{
+    QLineEdit* edit = Edit(dialog, name);
+    if (!edit)
+        return;
+    if (!edit->isEnabled()) {
+        edit->setText(QString::fromUtf8(text));
+        return;
+    }
+    edit->clear();
+    TypeText(edit, QString::fromUtf8(text));
+}
+
 TempFolder::TempFolder()
 {
     std::random_device random;

@@ -2,11 +2,17 @@
 
 #include "ui/FileChooser.h"
 
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 
 #include <deque>
 #include <filesystem>
@@ -14,8 +20,6 @@
 #include <ostream>
 #include <string>
 #include <vector>
-
-class QWidget;
 
 // Runs the action on the next modal dialog as soon as it shows, so a test can
 // drive a dialog that its code under test opens with exec(). The action must
@@ -25,6 +29,29 @@ void WhenModalShows(std::function<void(QWidget* dialog)> action);
 // Types the text into the widget key by key, as QTest::keyClicks does for
 // ASCII, but for any letter (å, ä, ö).
 void TypeText(QWidget* widget, const QString& text);
+
+// The dialog's child of that object name; the test fails when it has none.
+template <class W = QWidget>
+W* Child(QWidget& dialog, const char* name)
+{
+    auto* child = dialog.findChild<W*>(QString::fromUtf8(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+}
+inline QLineEdit* Edit(QWidget& dialog, const char* name) { return Child<QLineEdit>(dialog, name); }
+inline QAbstractButton* Button(QWidget& dialog, const char* name) { return Child<QAbstractButton>(dialog, name); }
+inline QComboBox* Combo(QWidget& dialog, const char* name) { return Child<QComboBox>(dialog, name); }
+// The text a field, label or button shows.
+inline QString Text(QWidget& dialog, const char* name)
+{
+    QWidget* child = Child(dialog, name);
+    return child ? child->property("text").toString() : QString();
+}
+
+// Types the text into the named field as a user does, over what it held. A
+// disabled field takes no keys, but its text is exchanged all the same, so
+// it is set.
+void Type(QWidget& dialog, const char* name, const char* text);
 
 // Answers the main window's file questions from a queue, as a user would.
 class ScriptedFileChooser final : public FileChooser {
