@@ -6,10 +6,13 @@
 #include "doc/StringTable.h"
 #include "platform/Services.h"
 
+#include <QBoxLayout>
 #include <QDialogButtonBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTreeWidget>
 
 
 namespace {
@@ -44,6 +47,37 @@ QDialogButtonBox* CItemDlg::CreateButtonBox()
     connect(box, &QDialogButtonBox::rejected, this, &CItemDlg::reject);
     connect(box, &QDialogButtonBox::helpRequested, this, &CItemDlg::ShowHelp);
     return box;
+}
+
+CItemDlg::ListButtons CItemDlg::LayOutList(QTreeWidget* list, const char* newCaption, const char* updateCaption,
+                                           const char* deleteCaption, const char* hint)
+{
+    const auto button = [this](const char* caption, const char* name) {
+        auto* b = new QPushButton(QString::fromUtf8(caption), this);
+        b->setObjectName(QString::fromUtf8(name));
+        b->setAutoDefault(false);
+        return b;
+    };
+    const ListButtons buttons{button(newCaption, "new"), button(updateCaption, "update"),
+                              button(deleteCaption, "delete")};
+    connect(list, &QTreeWidget::itemDoubleClicked, this, [this] { accept(); });
+
+    auto* hintLabel = new QLabel(QString::fromUtf8(hint), this);
+    hintLabel->setWordWrap(true);
+    auto* side = new QVBoxLayout;
+    side->addWidget(buttons.add);
+    side->addWidget(buttons.update);
+    side->addWidget(buttons.remove);
+    side->addWidget(hintLabel);
+    side->addStretch();
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(list, 1);
+    row->addLayout(side);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addWidget(CreateButtonBox());
+    return buttons;
 }
 
 void CItemDlg::refuse(QWidget* field)

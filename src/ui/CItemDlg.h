@@ -8,6 +8,8 @@
 class CListItem;
 class QDialogButtonBox;
 class QLineEdit;
+class QPushButton;
+class QTreeWidget;
 
 // The base of the item editors and the module input dialogs. It knows its
 // help topic (the Help button and F1 open it) and offers the checks a dialog
@@ -33,6 +35,18 @@ protected:
 
     // "OK", "Avbryt" and "Hjälp", wired to accept, reject and the help topic.
     QDialogButtonBox* CreateButtonBox();
+
+    // The layout of the list dialogs: the list beside its buttons "new",
+    // "update" and "delete" (with these captions) over a hint, and the
+    // button box below. A double click on a line is OK. The caller connects
+    // the buttons.
+    struct ListButtons {
+        QPushButton* add;
+        QPushButton* update;
+        QPushButton* remove;
+    };
+    ListButtons LayOutList(QTreeWidget* list, const char* newCaption, const char* updateCaption,
+                           const char* deleteCaption, const char* hint);
 
     bool ValidateName(QLineEdit* field, const std::vector<const CListItem*>& others);
     bool CheckRange(QWidget* field, int fieldNameId, float value, float min, float max);

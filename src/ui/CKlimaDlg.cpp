@@ -7,13 +7,9 @@
 #include "doc/StringTable.h"
 #include "platform/Services.h"
 
-#include <QDialogButtonBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -25,15 +21,6 @@ constexpr int locationRole = Qt::UserRole;
 constexpr int lineRole = Qt::UserRole + 1;
 
 CKlima* openClimate = nullptr;
-
-QPushButton* button(const char* text, const char* name, QWidget* parent)
-{
-    auto* b = new QPushButton(QString::fromUtf8(text), parent);
-    b->setObjectName(QString::fromUtf8(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 void SetClimateLocations(CKlima* climate)
@@ -72,29 +59,11 @@ CKlimaDlg::CKlimaDlg(CKlima& working, QWidget* parent) : CItemDlg("::/html/klima
                 list_->setCurrentItem(list_->topLevelItem(i));
     working_.listChanged = false;
 
-    auto* newButton = button("Ny Ort...", "new", this);
-    auto* updateButton = button("Uppdatera Ort...", "update", this);
-    auto* deleteButton = button("Ta bort Ort", "delete", this);
-    connect(newButton, &QPushButton::clicked, this, &CKlimaDlg::OnNew);
-    connect(updateButton, &QPushButton::clicked, this, &CKlimaDlg::OnUpdate);
-    connect(deleteButton, &QPushButton::clicked, this, &CKlimaDlg::OnDelete);
-    connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { accept(); });
-
-    auto* hint = new QLabel(QString::fromUtf8("Tryck OK för att överföra omgivningstemperatur och vindhastighet."), this);
-    hint->setWordWrap(true);
-    auto* side = new QVBoxLayout;
-    side->addWidget(newButton);
-    side->addWidget(updateButton);
-    side->addWidget(deleteButton);
-    side->addWidget(hint);
-    side->addStretch();
-
-    auto* row = new QHBoxLayout;
-    row->addWidget(list_, 1);
-    row->addLayout(side);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(row);
-    layout->addWidget(CreateButtonBox());
+    const ListButtons buttons = LayOutList(list_, "Ny Ort...", "Uppdatera Ort...", "Ta bort Ort",
+                                           "Tryck OK för att överföra omgivningstemperatur och vindhastighet.");
+    connect(buttons.add, &QPushButton::clicked, this, &CKlimaDlg::OnNew);
+    connect(buttons.update, &QPushButton::clicked, this, &CKlimaDlg::OnUpdate);
+    connect(buttons.remove, &QPushButton::clicked, this, &CKlimaDlg::OnDelete);
 }
 
 QTreeWidgetItem* CKlimaDlg::addLine(CKlimasted* location)

@@ -7,13 +7,9 @@
 #include "doc/StringTable.h"
 #include "platform/Services.h"
 
-#include <QDialogButtonBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -26,15 +22,6 @@ constexpr int entryRole = Qt::UserRole;
 
 CKostnad* openCosts = nullptr;
 std::string openUnit = "m";
-
-QPushButton* button(const char* text, const char* name, QWidget* parent)
-{
-    auto* b = new QPushButton(QString::fromUtf8(text), parent);
-    b->setObjectName(QString::fromUtf8(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 void SetCostData(CKostnad* costs)
@@ -77,29 +64,11 @@ CKostnadDlg::CKostnadDlg(CKostnad& working, QWidget* parent)
     }
     working_.listChanged = false;
 
-    auto* newButton = button("Ny kostnad...", "new", this);
-    auto* updateButton = button("Redigera kostnad...", "update", this);
-    auto* deleteButton = button("Ta bort kostnad", "delete", this);
-    connect(newButton, &QPushButton::clicked, this, &CKostnadDlg::OnNew);
-    connect(updateButton, &QPushButton::clicked, this, &CKostnadDlg::OnUpdate);
-    connect(deleteButton, &QPushButton::clicked, this, &CKostnadDlg::OnDelete);
-    connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { accept(); });
-
-    auto* hint = new QLabel(QString::fromUtf8("Tryck OK för att överföra kostnaden."), this);
-    hint->setWordWrap(true);
-    auto* side = new QVBoxLayout;
-    side->addWidget(newButton);
-    side->addWidget(updateButton);
-    side->addWidget(deleteButton);
-    side->addWidget(hint);
-    side->addStretch();
-
-    auto* row = new QHBoxLayout;
-    row->addWidget(list_, 1);
-    row->addLayout(side);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(row);
-    layout->addWidget(CreateButtonBox());
+    const ListButtons buttons = LayOutList(list_, "Ny kostnad...", "Redigera kostnad...", "Ta bort kostnad",
+                                           "Tryck OK för att överföra kostnaden.");
+    connect(buttons.add, &QPushButton::clicked, this, &CKostnadDlg::OnNew);
+    connect(buttons.update, &QPushButton::clicked, this, &CKostnadDlg::OnUpdate);
+    connect(buttons.remove, &QPushButton::clicked, this, &CKostnadDlg::OnDelete);
 }
 
 CKostnadDlg::~CKostnadDlg()
