@@ -21,6 +21,7 @@ constexpr int locationRole = Qt::UserRole;
 constexpr int lineRole = Qt::UserRole + 1;
 
 CKlima* openClimate = nullptr;
+
 } // namespace
 
 void SetClimateLocations(CKlima* climate)

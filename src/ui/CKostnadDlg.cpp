@@ -22,6 +22,7 @@ constexpr int entryRole = Qt::UserRole;
 
 CKostnad* openCosts = nullptr;
 std::string openUnit = "m";
+
 } // namespace
 
 void SetCostData(CKostnad* costs)
