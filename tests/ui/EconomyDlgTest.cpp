@@ -50,7 +50,6 @@ struct EconomyDlgTest : HeatLossCatalogueTest {
         return alternative;
     }
 
-
     // Presses OK and gives the messages it showed.
     Texts PressOk(QDialog& dialog, std::initializer_list<platform::Answer> answers = {})
     {

@@ -50,7 +50,6 @@ struct FrostDlgTest : HeatLossCatalogueTest {
         return values;
     }
 
-
     // Presses OK and gives the messages it showed.
     Texts PressOk(CFrostDlg& dialog, std::initializer_list<platform::Answer> answers = {})
     {

@@ -41,7 +41,6 @@ struct HeatLossDlgTest : HeatLossCatalogueTest {
         return CVarmetapDlg::ValuesOf(module);
     }
 
-
     // Presses OK and gives the messages it showed.
     std::vector<std::string> PressOk(CVarmetapDlg& dialog, std::initializer_list<platform::Answer> answers = {})
     {
