@@ -35,8 +35,6 @@ namespace {
 
 namespace f = flowFields;
 
-constexpr int deleteQuestionId = 61208;
-constexpr int emptyListId = 341;
 constexpr int tooManyId = 63032;
 constexpr int allDeletedId = 63033;
 constexpr int pictureSize = 160;
@@ -292,21 +290,6 @@ void CKanalTempDlg::showSelected()
     pictureLabel_->setPixmap(QPixmap::fromImage(QtPictures::Image(picture_, QSize(pictureSize, pictureSize))));
 }
 
-int CKanalTempDlg::actedOn()
-{
-    if (values_.sections.empty()) {
-        platform::prompter().Tell(LoadString(emptyListId));
-        return -1;
-    }
-    // With none selected the first is taken.
-    int row = SelectedSection();
-    if (row < 0) {
-        row = 0;
-        sections_->setCurrentRow(0);
-    }
-    return row;
-}
-
 bool CKanalTempDlg::roomForAnother()
 {
     if (values_.sections.size() < FlowInput::maxSections)
@@ -352,7 +335,7 @@ void CKanalTempDlg::OnCopySection()
 {
     if (!roomForAnother())
         return;
-    const int row = actedOn();
+    const int row = LineActedOn(sections_, values_.sections.size());
     if (row < 0)
         return;
     // The copy keeps the name, which the section dialog refuses until it is changed.
@@ -366,7 +349,7 @@ void CKanalTempDlg::OnCopySection()
 
 void CKanalTempDlg::OnUpdateSection()
 {
-    const int row = actedOn();
+    const int row = LineActedOn(sections_, values_.sections.size());
     if (row < 0)
         return;
     // Out of the list while it is edited, so that its own name is free; back
@@ -380,10 +363,10 @@ void CKanalTempDlg::OnUpdateSection()
 
 void CKanalTempDlg::OnRemoveSection()
 {
-    const int row = actedOn();
+    const int row = LineActedOn(sections_, values_.sections.size());
     if (row < 0)
         return;
-    if (!ask(FormatPositional(LoadString(deleteQuestionId), {values_.sections[std::size_t(row)]->name})))
+    if (!ConfirmRemoval(values_.sections[std::size_t(row)]->name))
         return;
     values_.sections.erase(values_.sections.begin() + row);
     refreshSections(std::min(row, int(values_.sections.size()) - 1));

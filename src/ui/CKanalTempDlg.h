@@ -61,8 +61,6 @@ private:
     void updateStates();
     void refreshSections(int selected);
     void showSelected();
-    // The section the update, copy and removal act on; -1 after "Listan är tom!".
-    int actedOn();
     bool roomForAnother();
     std::vector<std::string> namesBut(const CSegment* section) const;
     // Opens the section dialog on the section; true on OK, with the values taken.

@@ -30,8 +30,6 @@ namespace {
 namespace f = economyFields;
 
 constexpr int changeKindQuestion = 61262;
-constexpr int deleteQuestionId = 61208;
-constexpr int emptyListId = 341;
 constexpr int listFullId = 62502;
 constexpr int flowLabels[3] = {61220, 61218, 61219}; // m³/h, l/s, m/s
 constexpr int pictureSize = 160;
@@ -336,25 +334,9 @@ void COkonomiDlg::OnNewAlternative()
     updatePicture();
 }
 
-int COkonomiDlg::selectedAlternative()
-{
-    if (values_.alternatives.empty()) {
-        platform::prompter().Tell(LoadString(emptyListId));
-        return -1;
-    }
-    // The lines stand in the list's order, so the row names the entry; with
-    // none selected the first one is taken.
-    int row = alternatives_->currentRow();
-    if (row < 0 || row >= int(values_.alternatives.size())) {
-        row = 0;
-        alternatives_->setCurrentRow(0);
-    }
-    return row;
-}
-
 void COkonomiDlg::OnEditAlternative()
 {
-    const int row = selectedAlternative();
+    const int row = LineActedOn(alternatives_, values_.alternatives.size());
     if (row < 0)
         return;
     // Only the others count as a clash, not its own text.
@@ -366,12 +348,10 @@ void COkonomiDlg::OnEditAlternative()
 
 void COkonomiDlg::OnRemoveAlternative()
 {
-    const int row = selectedAlternative();
+    const int row = LineActedOn(alternatives_, values_.alternatives.size());
     if (row < 0)
         return;
-    const std::string name = values_.alternatives[std::size_t(row)]->name;
-    if (platform::prompter().Ask(FormatPositional(LoadString(deleteQuestionId), {name}), platform::Buttons::OkCancel,
-                                 platform::Icon::Exclamation) != platform::Answer::Ok)
+    if (!ConfirmRemoval(values_.alternatives[std::size_t(row)]->name))
         return;
     delete alternatives_->takeItem(row);
     values_.alternatives.erase(values_.alternatives.begin() + row);

@@ -68,8 +68,6 @@ private:
     void updateStates();
     void updatePicture();
     void storeChoices();
-    // The row of the alternative to edit or remove; -1 after "Listan är tom!".
-    int selectedAlternative();
     // The other alternatives, which an edited one must not repeat.
     std::vector<const COkonomiIsolasjon*> othersThan(const COkonomiIsolasjon* alternative) const;
 

@@ -1,6 +1,5 @@
 #include "CSegmentDlg.h"
 
-#include "CTilleggsutstyrDlg.h"
 #include "QtText.h"
 #include "database/CDataBase.h"
 #include "database/CEgendefDatabase.h"
@@ -18,7 +17,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -30,8 +28,6 @@ namespace {
 
 namespace f = sectionFields;
 
-constexpr int deleteQuestionId = 61208;
-constexpr int emptyListId = 341;
 constexpr int flowLabels[3] = {61220, 61218, 61219}; // m³/h, l/s, m/s
 
 QComboBox* comboBox(QWidget* parent, const char* name, bool editable)
@@ -317,32 +313,17 @@ QWidget* CSegmentDlg::fittingsBox()
 {
     auto* box = new QGroupBox(this);
     auto* grid = new QGridLayout(box);
-    fittingsEnabled_ = AddCheck(this, "Tilläggsarmatur", "fittingsEnabled", values_.fittingsEnabled);
-    fittings_ = new QListWidget(this);
-    fittings_->setObjectName(QStringLiteral("fittings"));
-    fittings_->setMaximumHeight(fontMetrics().lineSpacing() * 5);
-    for (const auto& fitting : values_.fittings)
-        fittings_->addItem(ToQString(fitting->name));
-    newFitting_ = AddPush(this, "Ny tilläggsarmatur...", "newFitting");
-    updateFitting_ = AddPush(this, "Uppdatera tilläggsarmatur...", "updateFitting");
-    removeFitting_ = AddPush(this, "Ta bort tilläggsarmatur...", "removeFitting");
+    fittings_.emplace(this, "Tilläggsarmatur", "fittingsEnabled", values_.fittingsEnabled, values_.fittings,
+                      FittingsGroup::NewGoes::AfterSelected);
     supports_ = AddCheck(this, "Oisolerade upphängningar", "supports", values_.uninsulatedSupports);
     supportsNote_ = new QLabel(
         QString::fromUtf8("Värmeförlust pga. upphängningar beräknas som en procentvis tilläggslängd (ref. ISO 12241)"),
         this);
     supportsNote_->setWordWrap(true);
-    grid->addWidget(fittingsEnabled_, 0, 0, 1, 2);
-    grid->addWidget(fittings_, 1, 0, 3, 1);
-    grid->addWidget(newFitting_, 1, 1);
-    grid->addWidget(updateFitting_, 2, 1);
-    grid->addWidget(removeFitting_, 3, 1);
+    fittings_->PlaceIn(grid, 0);
     grid->addWidget(supports_, 4, 0, 1, 2);
     grid->addWidget(supportsNote_, 5, 0, 1, 2);
-    connect(fittingsEnabled_, &QCheckBox::toggled, this, [this] { updateStates(); });
-    connect(newFitting_, &QPushButton::clicked, this, &CSegmentDlg::OnNewFitting);
-    connect(updateFitting_, &QPushButton::clicked, this, &CSegmentDlg::OnUpdateFitting);
-    connect(removeFitting_, &QPushButton::clicked, this, &CSegmentDlg::OnRemoveFitting);
-    connect(fittings_, &QListWidget::itemDoubleClicked, this, &CSegmentDlg::OnUpdateFitting);
+    connect(fittings_->Check(), &QCheckBox::toggled, this, [this] { updateStates(); });
     return box;
 }
 
@@ -422,10 +403,7 @@ void CSegmentDlg::updateStates()
     cladding_.Box()->setEnabled(insulated);
     cladding_.UpdateStates(type == 3);
 
-    fittingsEnabled_->setEnabled(pipeline);
-    const bool fittingList = pipeline && fittingsEnabled_->isChecked();
-    for (QWidget* w : std::initializer_list<QWidget*>{fittings_, newFitting_, updateFitting_, removeFitting_})
-        w->setEnabled(fittingList);
+    fittings_->UpdateStates(pipeline);
     supports_->setEnabled(type != 3);
     supportsNote_->setEnabled(type != 3);
 }
@@ -459,58 +437,6 @@ void CSegmentDlg::OnEditProducts()
     }
     values_.userProduct = static_cast<CEgendefIsoProdukt*>(chosenProduct(user_));
     values_.layer2UserProduct = static_cast<CEgendefIsoProdukt*>(chosenProduct(user2_));
-}
-
-int CSegmentDlg::selectedFitting()
-{
-    if (values_.fittings.empty()) {
-        platform::prompter().Tell(LoadString(emptyListId));
-        return -1;
-    }
-    // The lines stand in the list's order; with none selected the first is taken.
-    int row = fittings_->currentRow();
-    if (row < 0 || row >= int(values_.fittings.size())) {
-        row = 0;
-        fittings_->setCurrentRow(0);
-    }
-    return row;
-}
-
-void CSegmentDlg::OnNewFitting()
-{
-    auto fitting = std::make_unique<CTilleggsutstyr>();
-    if (!EditFitting(*fitting, this))
-        return;
-    // After the selected entry, or at the end.
-    const int selected = fittings_->currentRow();
-    const int at = selected >= 0 && selected < int(values_.fittings.size()) ? selected + 1
-                                                                            : int(values_.fittings.size());
-    fittings_->insertItem(at, ToQString(fitting->name));
-    values_.fittings.insert(values_.fittings.begin() + at, std::move(fitting));
-    fittings_->setCurrentRow(at);
-}
-
-void CSegmentDlg::OnUpdateFitting()
-{
-    const int row = selectedFitting();
-    if (row < 0)
-        return;
-    CTilleggsutstyr& fitting = *values_.fittings[std::size_t(row)];
-    if (EditFitting(fitting, this))
-        fittings_->item(row)->setText(ToQString(fitting.name));
-}
-
-void CSegmentDlg::OnRemoveFitting()
-{
-    const int row = selectedFitting();
-    if (row < 0)
-        return;
-    const std::string name = values_.fittings[std::size_t(row)]->name;
-    if (platform::prompter().Ask(FormatPositional(LoadString(deleteQuestionId), {name}), platform::Buttons::OkCancel,
-                                 platform::Icon::Exclamation) != platform::Answer::Ok)
-        return;
-    delete fittings_->takeItem(row);
-    values_.fittings.erase(values_.fittings.begin() + row);
 }
 
 bool CSegmentDlg::readThicknesses()
@@ -549,7 +475,7 @@ void CSegmentDlg::storeChoices()
     v.vertical = orientations_->checkedId();
     v.innerCoefficientGiven = innerGiven_->isChecked();
     // What a section of this type cannot have, it does not keep.
-    v.fittingsEnabled = pipeline && fittingsEnabled_->isChecked();
+    v.fittingsEnabled = pipeline && fittings_->Used();
     v.uninsulatedSupports = !v.InsideInsulated() && supports_->isChecked();
     surroundings_.Store();
     cladding_.Store();

@@ -6,6 +6,7 @@
 #include "modules/CTilleggsutstyr.h"
 #include "modules/SectionInput.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 
 // "Rör/Kanal sektion": one section of the flowing-medium run. It works on a
@@ -57,9 +57,6 @@ public:
     Values& Result() { return values_; }
 
     void OnEditProducts();
-    void OnNewFitting();
-    void OnUpdateFitting();
-    void OnRemoveFitting();
     void OnClimate() { surroundings_.OnClimate(); }
 
 protected:
@@ -89,8 +86,6 @@ private:
     void updateStates();
     bool readThicknesses();
     void storeChoices();
-    // The row of the fitting to update or remove; -1 after "Listan är tom!".
-    int selectedFitting();
 
     Values values_;
     FieldRows rows_;
@@ -115,11 +110,7 @@ private:
     QPushButton* editProducts2_;
     QCheckBox* twoLayers_;
     QCheckBox* innerGiven_;
-    QCheckBox* fittingsEnabled_;
-    QListWidget* fittings_;
-    QPushButton* newFitting_;
-    QPushButton* updateFitting_;
-    QPushButton* removeFitting_;
+    std::optional<FittingsGroup> fittings_; // made where the dialog lays it out
     QCheckBox* supports_;
     QLabel* supportsNote_;
 };

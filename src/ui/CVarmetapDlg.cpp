@@ -1,7 +1,6 @@
 #include "CVarmetapDlg.h"
 
 #include "ModuleEditor.h"
-#include "CTilleggsutstyrDlg.h"
 #include "QtPictures.h"
 #include "QtText.h"
 #include "doc/StringTable.h"
@@ -18,7 +17,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -32,9 +30,7 @@ namespace f = heatLossFields;
 
 constexpr int heatLossPerMetreLabel = 61205;
 constexpr int heatLossPerAreaLabel = 61206;
-constexpr int deleteQuestionId = 61208;
 constexpr int flowLabels[3] = {61220, 61218, 61219}; // m³/h, l/s, m/s
-constexpr int emptyListId = 341;
 constexpr int classCount = 7;
 constexpr int ductClassCount = 6;
 constexpr int pictureSize = 160;
@@ -214,20 +210,9 @@ QGroupBox* CVarmetapDlg::extraBox()
 {
     auto* box = new QGroupBox(QString::fromUtf8("Tillägg och energi"), this);
     auto* grid = new QGridLayout(box);
-    fittingsUsed_ = AddCheck(this, "Tilläggsarmatur:", "fittingsUsed", values_.fittingsUsed);
-    fittings_ = new QListWidget(this);
-    fittings_->setObjectName(QStringLiteral("fittings"));
-    fittings_->setMaximumHeight(fontMetrics().lineSpacing() * 5);
-    for (const auto& fitting : values_.fittings)
-        fittings_->addItem(ToQString(fitting->name));
-    newFitting_ = AddPush(this, "Ny tilläggsarmatur...", "newFitting");
-    updateFitting_ = AddPush(this, "Uppdatera tilläggsarmatur...", "updateFitting");
-    removeFitting_ = AddPush(this, "Ta bort tilläggsarmatur...", "removeFitting");
-    grid->addWidget(fittingsUsed_, 0, 0, 1, 2);
-    grid->addWidget(fittings_, 1, 0, 3, 1);
-    grid->addWidget(newFitting_, 1, 1);
-    grid->addWidget(updateFitting_, 2, 1);
-    grid->addWidget(removeFitting_, 3, 1);
+    fittings_.emplace(this, "Tilläggsarmatur:", "fittingsUsed", values_.fittingsUsed, values_.fittings,
+                      FittingsGroup::NewGoes::Last);
+    fittings_->PlaceIn(grid, 0);
     supports_ = AddCheck(this, "Oisolerade upphängningar", "supports", values_.supports);
     energyCalc_ = AddCheck(this, "Beräkna energiförlust/kostnad", "energyCalc", values_.energyCalc);
     grid->addWidget(supports_, 4, 0, 1, 2);
@@ -236,12 +221,8 @@ QGroupBox* CVarmetapDlg::extraBox()
     energy_.PlaceIn(energyGrid, 0);
     grid->addLayout(energyGrid, 6, 0, 1, 2);
 
-    for (QCheckBox* check : {fittingsUsed_, energyCalc_, supports_})
+    for (QCheckBox* check : {fittings_->Check(), energyCalc_, supports_})
         connect(check, &QCheckBox::toggled, this, [this] { updateStates(); });
-    connect(newFitting_, &QPushButton::clicked, this, &CVarmetapDlg::OnNewFitting);
-    connect(updateFitting_, &QPushButton::clicked, this, &CVarmetapDlg::OnUpdateFitting);
-    connect(removeFitting_, &QPushButton::clicked, this, &CVarmetapDlg::OnRemoveFitting);
-    connect(fittings_, &QListWidget::itemDoubleClicked, this, &CVarmetapDlg::OnUpdateFitting);
     return box;
 }
 
@@ -332,10 +313,7 @@ void CVarmetapDlg::updateStates()
     layers_.UpdateStates(c == GivenThickness, c == GivenThickness);
 
     const bool pipeFittings = k == ObjectKind::Pipe && c == GivenThickness;
-    fittingsUsed_->setEnabled(pipeFittings);
-    const bool fittingList = pipeFittings && fittingsUsed_->isChecked();
-    for (QWidget* w : std::initializer_list<QWidget*>{fittings_, newFitting_, updateFitting_, removeFitting_})
-        w->setEnabled(fittingList);
+    fittings_->UpdateStates(pipeFittings);
 
     supports_->setEnabled(!flat && k != ObjectKind::RectangularDuctInside && extentGiven);
     energyCalc_->setEnabled(c == GivenThickness);
@@ -361,55 +339,6 @@ void CVarmetapDlg::updatePicture()
     pictureLabel_->setPixmap(QPixmap::fromImage(image));
 }
 
-void CVarmetapDlg::OnNewFitting()
-{
-    auto fitting = std::make_unique<CTilleggsutstyr>();
-    if (!EditFitting(*fitting, this))
-        return;
-    fittings_->addItem(ToQString(fitting->name));
-    fittings_->setCurrentRow(fittings_->count() - 1);
-    values_.fittings.push_back(std::move(fitting));
-}
-
-int CVarmetapDlg::selectedFitting()
-{
-    if (values_.fittings.empty()) {
-        platform::prompter().Tell(LoadString(emptyListId));
-        return -1;
-    }
-    // The lines stand in the list's order, so the row names the entry; with
-    // none selected the first one is taken.
-    int row = fittings_->currentRow();
-    if (row < 0 || row >= int(values_.fittings.size())) {
-        row = 0;
-        fittings_->setCurrentRow(0);
-    }
-    return row;
-}
-
-void CVarmetapDlg::OnUpdateFitting()
-{
-    const int row = selectedFitting();
-    if (row < 0)
-        return;
-    CTilleggsutstyr& fitting = *values_.fittings[std::size_t(row)];
-    if (EditFitting(fitting, this))
-        fittings_->item(row)->setText(ToQString(fitting.name));
-}
-
-void CVarmetapDlg::OnRemoveFitting()
-{
-    const int row = selectedFitting();
-    if (row < 0)
-        return;
-    const std::string name = values_.fittings[std::size_t(row)]->name;
-    if (platform::prompter().Ask(FormatPositional(LoadString(deleteQuestionId), {name}), platform::Buttons::OkCancel,
-                                 platform::Icon::Exclamation) != platform::Answer::Ok)
-        return;
-    delete fittings_->takeItem(row);
-    values_.fittings.erase(values_.fittings.begin() + row);
-}
-
 void CVarmetapDlg::storeChoices()
 {
     Values& v = values_;
@@ -421,7 +350,7 @@ void CVarmetapDlg::storeChoices()
     surroundings_.Store();
     cladding_.Store();
     pipe_.Store();
-    v.fittingsUsed = fittingsUsed_->isChecked();
+    v.fittingsUsed = fittings_->Used();
     v.energyCalc = energyCalc_->isChecked();
     v.flowUnit = shownFlowUnit_;
     v.supports = supports_->isChecked();

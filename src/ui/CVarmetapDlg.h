@@ -8,6 +8,7 @@
 #include "platform/Canvas.h"
 
 #include <memory>
+#include <optional>
 
 class CItem;
 class CMantling;
@@ -18,7 +19,6 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QListWidget;
 class QPushButton;
 
 // "Varmeförlustberäkning", the heat loss module's input. It works on a copy
@@ -53,9 +53,6 @@ public:
     static platform::PictureRef PictureFor(const CIsolasjon& layer1, int objectKind, bool vertical);
     const platform::PictureRef& Picture() const { return picture_; }
 
-    void OnNewFitting();
-    void OnUpdateFitting();
-    void OnRemoveFitting();
     void OnClimate() { surroundings_.OnClimate(); }
     void OnLayer(int layer) { layers_.OnLayer(layer); }
 
@@ -78,8 +75,6 @@ private:
     void updateStates();
     void updatePicture();
     void storeChoices();
-    // The row of the fitting to update or remove; -1 after "Listan är tom!".
-    int selectedFitting();
 
     Values values_;
     FieldRows rows_;
@@ -88,6 +83,7 @@ private:
     CladdingGroup cladding_;
     PipeGroup pipe_;
     EnergyGroup energy_;
+    std::optional<FittingsGroup> fittings_; // made where the dialog lays it out
     platform::PictureRef picture_;
     FlowUnit shownFlowUnit_ = FlowUnit::CubicMetresPerHour;
 
@@ -98,11 +94,6 @@ private:
     QComboBox* classBox_;
     QLabel* classNote_;
     QLabel* flowGroupLabel_;
-    QCheckBox* fittingsUsed_;
-    QListWidget* fittings_;
-    QPushButton* newFitting_;
-    QPushButton* updateFitting_;
-    QPushButton* removeFitting_;
     QCheckBox* supports_;
     QCheckBox* energyCalc_;
     QLabel* pictureLabel_;

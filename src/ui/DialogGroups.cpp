@@ -2,6 +2,7 @@
 
 #include "CIsolasjonDlg.h"
 #include "CKlimaDlg.h"
+#include "CTilleggsutstyrDlg.h"
 #include "FieldRows.h"
 #include "QtText.h"
 #include "database/CDataBase.h"
@@ -10,7 +11,10 @@
 #include "database/CMantling.h"
 #include "database/CRordimensjon.h"
 #include "database/CRormaterial.h"
+#include "doc/StringTable.h"
 #include "modules/CIsolasjon.h"
+#include "modules/CTilleggsutstyr.h"
+#include "platform/Services.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -19,6 +23,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -380,4 +385,101 @@ void EnergyGroup::UpdateStates(bool hoursUsed, bool costUsed)
     price_.SetEnabled(costUsed);
     if (co2_)
         co2_->SetEnabled(costUsed);
+}
+
+int LineActedOn(QListWidget* list, std::size_t count)
+{
+    constexpr int emptyListId = 341;
+    if (count == 0) {
+        platform::prompter().Tell(LoadString(emptyListId));
+        return -1;
+    }
+    // The lines stand in the entries' order, so the row names the entry.
+    int row = list->currentRow();
+    if (row < 0 || row >= int(count)) {
+        row = 0;
+        list->setCurrentRow(0);
+    }
+    return row;
+}
+
+bool ConfirmRemoval(const std::string& name)
+{
+    constexpr int removeQuestionId = 61208;
+    return platform::prompter().Ask(FormatPositional(LoadString(removeQuestionId), {name}),
+                                    platform::Buttons::OkCancel, platform::Icon::Exclamation)
+        == platform::Answer::Ok;
+}
+
+FittingsGroup::FittingsGroup(QWidget* dialog, const char* checkText, const char* checkName, bool used,
+                             ItemList<CTilleggsutstyr>& fittings, NewGoes newGoes)
+    : dialog_(dialog), fittings_(fittings), newGoes_(newGoes)
+{
+    check_ = AddCheck(dialog, checkText, checkName, used);
+    list_ = new QListWidget(dialog);
+    list_->setObjectName(QStringLiteral("fittings"));
+    list_->setMaximumHeight(dialog->fontMetrics().lineSpacing() * 5);
+    for (const auto& fitting : fittings_)
+        list_->addItem(ToQString(fitting->name));
+    new_ = AddPush(dialog, "Ny tilläggsarmatur...", "newFitting");
+    update_ = AddPush(dialog, "Uppdatera tilläggsarmatur...", "updateFitting");
+    remove_ = AddPush(dialog, "Ta bort tilläggsarmatur...", "removeFitting");
+    QObject::connect(new_, &QPushButton::clicked, dialog, [this] { onNew(); });
+    QObject::connect(update_, &QPushButton::clicked, dialog, [this] { onUpdate(); });
+    QObject::connect(remove_, &QPushButton::clicked, dialog, [this] { onRemove(); });
+    QObject::connect(list_, &QListWidget::itemDoubleClicked, dialog, [this] { onUpdate(); });
+}
+
+bool FittingsGroup::Used() const
+{
+    return check_->isChecked();
+}
+
+void FittingsGroup::PlaceIn(QGridLayout* grid, int row)
+{
+    grid->addWidget(check_, row, 0, 1, 2);
+    grid->addWidget(list_, row + 1, 0, 3, 1);
+    grid->addWidget(new_, row + 1, 1);
+    grid->addWidget(update_, row + 2, 1);
+    grid->addWidget(remove_, row + 3, 1);
+}
+
+void FittingsGroup::UpdateStates(bool possible)
+{
+    check_->setEnabled(possible);
+    const bool listed = possible && check_->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{list_, new_, update_, remove_})
+        w->setEnabled(listed);
+}
+
+void FittingsGroup::onNew()
+{
+    auto fitting = std::make_unique<CTilleggsutstyr>();
+    if (!EditFitting(*fitting, dialog_))
+        return;
+    const int count = int(fittings_.size());
+    const int selected = list_->currentRow();
+    const int at = newGoes_ == NewGoes::AfterSelected && selected >= 0 && selected < count ? selected + 1 : count;
+    list_->insertItem(at, ToQString(fitting->name));
+    fittings_.insert(fittings_.begin() + at, std::move(fitting));
+    list_->setCurrentRow(at);
+}
+
+void FittingsGroup::onUpdate()
+{
+    const int row = LineActedOn(list_, fittings_.size());
+    if (row < 0)
+        return;
+    CTilleggsutstyr& fitting = *fittings_[std::size_t(row)];
+    if (EditFitting(fitting, dialog_))
+        list_->item(row)->setText(ToQString(fitting.name));
+}
+
+void FittingsGroup::onRemove()
+{
+    const int row = LineActedOn(list_, fittings_.size());
+    if (row < 0 || !ConfirmRemoval(fittings_[std::size_t(row)]->name))
+        return;
+    delete list_->takeItem(row);
+    fittings_.erase(fittings_.begin() + row);
 }

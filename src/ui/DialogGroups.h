@@ -1,5 +1,6 @@
 #pragma once
 
+#include "doc/ItemList.h"
 #include "thermal/Choices.h"
 
 #include <QObject>
@@ -14,6 +15,7 @@ class CIsolasjon;
 class CMantling;
 class CRordimensjon;
 class CRormaterial;
+class CTilleggsutstyr;
 class NumberRow;
 class QButtonGroup;
 class QCheckBox;
@@ -21,6 +23,7 @@ class QComboBox;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QWidget;
@@ -226,4 +229,44 @@ private:
     NumberRow& hours_;
     NumberRow& price_;
     NumberRow* co2_ = nullptr;
+};
+
+// The line a list's update or remove acts on: the selected one, else the
+// first (which it then selects); -1 after "Listan är tom!" when the list
+// holds none of its `count` entries.
+int LineActedOn(QListWidget* list, std::size_t count);
+// Asks ""%1" raderas nu!" about the entry; true on OK.
+bool ConfirmRemoval(const std::string& name);
+
+// The fittings of a pipe: the check box that uses them, their list and the
+// buttons to add, update and remove one (a double click updates). It edits
+// the dialog's copy of the list.
+class FittingsGroup {
+public:
+    enum class NewGoes { Last, AfterSelected };
+    FittingsGroup(QWidget* dialog, const char* checkText, const char* checkName, bool used,
+                  ItemList<CTilleggsutstyr>& fittings, NewGoes newGoes);
+
+    QCheckBox* Check() const { return check_; }
+    bool Used() const;
+    // The check box, then the list beside its three buttons: four grid rows
+    // from `row`, two columns.
+    void PlaceIn(QGridLayout* grid, int row);
+    // The check box while fittings are possible; the list and its buttons
+    // while they are also ticked.
+    void UpdateStates(bool possible);
+
+private:
+    void onNew();
+    void onUpdate();
+    void onRemove();
+
+    QWidget* dialog_;
+    ItemList<CTilleggsutstyr>& fittings_;
+    NewGoes newGoes_;
+    QCheckBox* check_;
+    QListWidget* list_;
+    QPushButton* new_;
+    QPushButton* update_;
+    QPushButton* remove_;
 };

@@ -6,6 +6,7 @@
 #include "database/CKlima.h"
 #include "database/CKlimasted.h"
 #include "modules/CIsolasjon.h"
+#include "modules/CTilleggsutstyr.h"
 #include "ui/CKlimaDlg.h"
 #include "ui/DialogGroups.h"
 #include "ui/FieldRows.h"
@@ -18,6 +19,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -295,4 +297,117 @@ TEST_F(DialogGroupsTest, EnergyRowsFollowWhatIsCalculated)
     group.UpdateStates(true, true);
     EXPECT_TRUE(Edit("co2")->isEnabled());
     EXPECT_EQ(Edit("price")->text(), QStringLiteral("60.0"));
+}
+
+TEST_F(DialogGroupsTest, FittingsAreAddedUpdatedAndRemovedThroughTheirList)
+{
+    // A fitting of the dialog's type: "Ventil" in the test catalogue.
+    const auto valves = [&](int count) {
+        auto fitting = std::make_unique<CTilleggsutstyr>();
+        fitting->SetFittingType(Fitting(0));
+        fitting->count = count;
+        fitting->UpdateName("");
+        return fitting;
+    };
+    // The fitting dialog answered with the valve and a count.
+    const auto answerCount = [](const char* count) {
+        WhenModalShows([count](QWidget* shown) {
+            QComboBox* type = Combo(*shown, "type");
+            type->setCurrentIndex(type->findText(QStringLiteral("Ventil")));
+            Type(*shown, "count", count);
+            static_cast<QDialog*>(shown)->accept();
+            // A refused answer would leave the dialog open.
+            if (shown->isVisible())
+                static_cast<QDialog*>(shown)->reject();
+        });
+    };
+    const auto lines = [](QListWidget* list) {
+        QStringList texts;
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->item(i)->text();
+        return texts;
+    };
+
+    ItemList<CTilleggsutstyr> fittings;
+    bool used = false;
+    FittingsGroup group(&dialog, "Tilläggsarmatur:", "fittingsUsed", used, fittings, FittingsGroup::NewGoes::Last);
+    group.PlaceIn(grid, 0);
+    auto* list = dialog.findChild<QListWidget*>("fittings");
+    ASSERT_NE(list, nullptr);
+
+    // The check box while fittings are possible, the rest only when ticked.
+    group.UpdateStates(false);
+    EXPECT_FALSE(Button("fittingsUsed")->isEnabled());
+    EXPECT_FALSE(list->isEnabled());
+    group.UpdateStates(true);
+    EXPECT_TRUE(Button("fittingsUsed")->isEnabled());
+    EXPECT_FALSE(Button("newFitting")->isEnabled());
+    Button("fittingsUsed")->click();
+    group.UpdateStates(true);
+    EXPECT_TRUE(group.Used());
+    for (const char* name : {"newFitting", "updateFitting", "removeFitting"})
+        EXPECT_TRUE(Button(name)->isEnabled()) << name;
+
+    // An empty list has nothing to update or remove.
+    prompter.Clear();
+    Button("updateFitting")->click();
+    Button("removeFitting")->click();
+    EXPECT_EQ(prompter.Texts(), (Texts{"Listan är tom!", "Listan är tom!"}));
+
+    // New ones go last here, selected; a cancelled one is not added.
+    answerCount("2");
+    Button("newFitting")->click();
+    list->setCurrentRow(0);
+    answerCount("3");
+    Button("newFitting")->click();
+    EXPECT_EQ(lines(list), (QStringList{"Ventil; 2 stk", "Ventil; 3 stk"}));
+    EXPECT_EQ(list->currentRow(), 1);
+    WhenModalShows([](QWidget* shown) { static_cast<QDialog*>(shown)->reject(); });
+    Button("newFitting")->click();
+    ASSERT_EQ(fittings.size(), 2u);
+    EXPECT_EQ(fittings[1]->count, 3);
+
+    // Update acts on the selected line, or on the first when none is.
+    list->setCurrentRow(-1);
+    answerCount("5");
+    Button("updateFitting")->click();
+    EXPECT_EQ(lines(list), (QStringList{"Ventil; 5 stk", "Ventil; 3 stk"}));
+    EXPECT_EQ(fittings[0]->count, 5);
+    answerCount("4");
+    list->setCurrentRow(1); // as the double click's first press does
+    emit list->itemDoubleClicked(list->item(1));
+    EXPECT_EQ(fittings[1]->count, 4);
+
+    // Removal asks first and keeps the entry on Cancel.
+    prompter.Clear();
+    prompter.QueueAnswer(platform::Answer::Cancel);
+    list->setCurrentRow(1);
+    Button("removeFitting")->click();
+    EXPECT_EQ(prompter.Texts(), Texts{"\"Ventil; 4 stk\" raderas nu!"});
+    EXPECT_EQ(fittings.size(), 2u);
+    Button("removeFitting")->click();
+    EXPECT_EQ(lines(list), QStringList{"Ventil; 5 stk"});
+    ASSERT_EQ(fittings.size(), 1u);
+    EXPECT_EQ(fittings[0]->count, 5);
+
+    // A run's section puts a new fitting after the selected one.
+    QDialog other;
+    auto* otherGrid = new QGridLayout(&other);
+    ItemList<CTilleggsutstyr> sectionFittings;
+    sectionFittings.push_back(valves(1));
+    sectionFittings.push_back(valves(2));
+    bool sectionUsed = true;
+    FittingsGroup section(&other, "Tilläggsarmatur", "fittingsEnabled", sectionUsed, sectionFittings,
+                          FittingsGroup::NewGoes::AfterSelected);
+    section.PlaceIn(otherGrid, 0);
+    section.UpdateStates(true);
+    auto* sectionList = other.findChild<QListWidget*>("fittings");
+    EXPECT_EQ(lines(sectionList), (QStringList{"Ventil; 1 stk", "Ventil; 2 stk"}));
+    sectionList->setCurrentRow(0);
+    answerCount("7");
+    other.findChild<QAbstractButton*>("newFitting")->click();
+    EXPECT_EQ(lines(sectionList), (QStringList{"Ventil; 1 stk", "Ventil; 7 stk", "Ventil; 2 stk"}));
+    EXPECT_EQ(sectionList->currentRow(), 1);
+    ASSERT_EQ(sectionFittings.size(), 3u);
+    EXPECT_EQ(sectionFittings[1]->count, 7);
 }
