@@ -85,7 +85,7 @@ CFrostDlg::CFrostDlg(Values values, QWidget* parent)
     left->addWidget(pictureLabel_, 0, Qt::AlignHCenter);
     left->addWidget(layers_.Box());
     left->addWidget(cladding_.Box());
-    left->addWidget(orientationBox());
+    left->addWidget(OrientationBox(this, orientations_, values_.vertical, [this] { updateStates(); }));
     left->addStretch();
     auto* middle = new QVBoxLayout;
     middle->addWidget(modeBox());
@@ -131,18 +131,6 @@ QGroupBox* CFrostDlg::modeBox()
     rows_[f::standstillTime].PlaceIn(grid, 4);
     modes_->button(values_.FrostMode() ? FrostInput::frostMode : FrostInput::temperatureRiseMode)->setChecked(true);
     connect(modes_, &QButtonGroup::idClicked, this, &CFrostDlg::onModeChosen);
-    return box;
-}
-
-QGroupBox* CFrostDlg::orientationBox()
-{
-    orientations_ = new QButtonGroup(this);
-    auto* box = new QGroupBox(QStringLiteral("Orientering"), this);
-    auto* row = new QHBoxLayout(box);
-    row->addWidget(AddRadio(this, "Horisontal", "horizontal", orientations_, 0));
-    row->addWidget(AddRadio(this, "Vertikal", "vertical", orientations_, 1));
-    orientations_->button(values_.vertical == 1 ? 1 : 0)->setChecked(true);
-    connect(orientations_, &QButtonGroup::idClicked, this, [this] { updateStates(); });
     return box;
 }
 

@@ -44,7 +44,6 @@ protected:
 
 private:
     QGroupBox* modeBox();
-    QGroupBox* orientationBox();
     QGroupBox* pipeBox();
     QGroupBox* otherBox();
     void onModeChosen(int mode);

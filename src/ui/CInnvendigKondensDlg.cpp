@@ -70,7 +70,7 @@ CInnvendigKondensDlg::CInnvendigKondensDlg(Values values, QWidget* parent)
     auto* left = new QVBoxLayout;
     left->addWidget(pictureLabel_, 0, Qt::AlignHCenter);
     left->addWidget(shapeBox());
-    left->addWidget(orientationBox());
+    left->addWidget(OrientationBox(this, orientations_, values_.orientation, [this] { updatePicture(); }));
     left->addWidget(sizeBox());
     left->addStretch();
     auto* middle = new QVBoxLayout;
@@ -109,18 +109,6 @@ QGroupBox* CInnvendigKondensDlg::shapeBox()
     shownShape_ = values_.ductShape == 1 ? 1 : 0;
     shapes_->button(shownShape_)->setChecked(true);
     connect(shapes_, &QButtonGroup::idClicked, this, [this] { onShapeChanged(); });
-    return box;
-}
-
-QGroupBox* CInnvendigKondensDlg::orientationBox()
-{
-    orientations_ = new QButtonGroup(this);
-    auto* box = new QGroupBox(QStringLiteral("Orientering"), this);
-    auto* row = new QHBoxLayout(box);
-    row->addWidget(AddRadio(this, "Horisontal", "horizontal", orientations_, 0));
-    row->addWidget(AddRadio(this, "Vertikal", "vertical", orientations_, 1));
-    orientations_->button(values_.orientation == 1 ? 1 : 0)->setChecked(true);
-    connect(orientations_, &QButtonGroup::idClicked, this, [this] { updatePicture(); });
     return box;
 }
 

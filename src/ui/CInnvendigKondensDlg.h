@@ -40,7 +40,6 @@ protected:
 
 private:
     QGroupBox* shapeBox();
-    QGroupBox* orientationBox();
     QGroupBox* sizeBox();
     QGroupBox* flowBox();
     QGroupBox* supportsBox();

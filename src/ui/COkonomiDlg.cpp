@@ -103,7 +103,7 @@ COkonomiDlg::COkonomiDlg(Values values, QWidget* parent)
     auto* left = new QVBoxLayout;
     left->addWidget(pictureLabel_, 0, Qt::AlignHCenter);
     left->addWidget(kindBox());
-    left->addWidget(orientationBox());
+    left->addWidget(OrientationBox(this, orientations_, values_.orientation, [this] { updateStates(); }));
     left->addStretch();
     auto* middle = new QVBoxLayout;
     middle->addWidget(sizeBox());
@@ -141,18 +141,6 @@ QGroupBox* COkonomiDlg::kindBox()
         grid->addWidget(AddRadio(this, kindTexts[k], ("kind" + std::to_string(k)).c_str(), kinds_, k));
     kinds_->button(shownKind_)->setChecked(true);
     connect(kinds_, &QButtonGroup::idClicked, this, &COkonomiDlg::onKindClicked);
-    return box;
-}
-
-QGroupBox* COkonomiDlg::orientationBox()
-{
-    orientations_ = new QButtonGroup(this);
-    auto* box = new QGroupBox(QStringLiteral("Orientering"), this);
-    auto* row = new QHBoxLayout(box);
-    row->addWidget(AddRadio(this, "Horisontal", "horizontal", orientations_, 0));
-    row->addWidget(AddRadio(this, "Vertikal", "vertical", orientations_, 1));
-    orientations_->button(values_.orientation == 1 ? 1 : 0)->setChecked(true);
-    connect(orientations_, &QButtonGroup::idClicked, this, [this] { updateStates(); });
     return box;
 }
 

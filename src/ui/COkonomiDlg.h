@@ -57,7 +57,6 @@ protected:
 
 private:
     QGroupBox* kindBox();
-    QGroupBox* orientationBox();
     QGroupBox* sizeBox();
     QGroupBox* mediumBox();
     QGroupBox* flowBox();

@@ -83,7 +83,7 @@ CUtvendigKondensDlg::CUtvendigKondensDlg(Values values, QWidget* parent)
     auto* left = new QVBoxLayout;
     left->addWidget(pictureLabel_, 0, Qt::AlignHCenter);
     left->addWidget(kindBox());
-    left->addWidget(orientationBox());
+    left->addWidget(OrientationBox(this, orientations_, values_.orientation, [this] { updateStates(); }));
     left->addStretch();
     auto* middle = new QVBoxLayout;
     middle->addWidget(mediumBox());
@@ -121,18 +121,6 @@ QGroupBox* CUtvendigKondensDlg::kindBox()
     shownKind_ = std::clamp(int(values_.objectKind), 0, 5);
     kinds_->button(shownKind_)->setChecked(true);
     connect(kinds_, &QButtonGroup::idClicked, this, [this] { onKindChanged(); });
-    return box;
-}
-
-QGroupBox* CUtvendigKondensDlg::orientationBox()
-{
-    orientations_ = new QButtonGroup(this);
-    auto* box = new QGroupBox(QStringLiteral("Orientering"), this);
-    auto* row = new QHBoxLayout(box);
-    row->addWidget(AddRadio(this, "Horisontal", "horizontal", orientations_, 0));
-    row->addWidget(AddRadio(this, "Vertikal", "vertical", orientations_, 1));
-    orientations_->button(values_.orientation == 1 ? 1 : 0)->setChecked(true);
-    connect(orientations_, &QButtonGroup::idClicked, this, [this] { updateStates(); });
     return box;
 }
 

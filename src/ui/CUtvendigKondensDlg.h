@@ -44,7 +44,6 @@ protected:
 
 private:
     QGroupBox* kindBox();
-    QGroupBox* orientationBox();
     QGroupBox* mediumBox();
     QGroupBox* sizeBox();
     void addAirRows();

@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -482,4 +483,16 @@ void FittingsGroup::onRemove()
         return;
     delete list_->takeItem(row);
     fittings_.erase(fittings_.begin() + row);
+}
+
+QGroupBox* OrientationBox(QWidget* dialog, QButtonGroup*& group, int orientation, std::function<void()> changed)
+{
+    group = new QButtonGroup(dialog);
+    auto* box = new QGroupBox(QStringLiteral("Orientering"), dialog);
+    auto* row = new QHBoxLayout(box);
+    row->addWidget(AddRadio(dialog, "Horisontal", "horizontal", group, 0));
+    row->addWidget(AddRadio(dialog, "Vertikal", "vertical", group, 1));
+    group->button(orientation == 1 ? 1 : 0)->setChecked(true);
+    QObject::connect(group, &QButtonGroup::idClicked, dialog, std::move(changed));
+    return box;
 }

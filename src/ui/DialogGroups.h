@@ -40,6 +40,9 @@ QCheckBox* AddCheck(QWidget* parent, const char* text, const char* name, bool ch
 QComboBox* AddChoice(QWidget* parent, const char* name);
 QPushButton* AddPush(QWidget* parent, const char* text, const char* name);
 int CurrentLine(const QComboBox* box);
+// "Orientering": the radio buttons "Horisontal" (0) and "Vertikal" (1) made
+// into `group`, the stored orientation checked; a click calls `changed`.
+QGroupBox* OrientationBox(QWidget* dialog, QButtonGroup*& group, int orientation, std::function<void()> changed);
 
 // Shows the names in the box and selects line `current` (none for -1).
 void FillNames(QComboBox* box, const std::vector<std::string>& names, int current);
