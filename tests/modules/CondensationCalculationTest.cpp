@@ -7,6 +7,7 @@
 // formula Td = φ^0.1247·(T + 109.8) − 109.8 written out below.
 
 #include "ModuleCatalogue.h"
+#include "PageDocument.h"
 #include "database/CIsoTykkelse.h"
 #include "database/CProduktBeskrivelse.h"
 #include "doc/CVekDoc.h"
@@ -91,25 +92,6 @@ std::vector<std::string> Forbidden(const CTabell& table)
                 found.push_back(table.Cell(r, c));
     return found;
 }
-
-class Placeholder : public CVekModul {
-public:
-    void Serialize(CArchive&) override {}
-};
-
-class CondensationParts : public DocumentParts {
-public:
-    std::unique_ptr<CVekModul> CreateModule(int index) override
-    {
-        if (index == 3)
-            return std::make_unique<CUtvendigKondensModul>();
-        if (index == 4)
-            return std::make_unique<CInnvendigKondensModul>();
-        return std::make_unique<Placeholder>();
-    }
-    std::unique_ptr<DocumentPages> CreatePages(CVekDoc& doc) override { return std::make_unique<ResultPages>(doc); }
-    std::unique_ptr<CDocumentPart> CreateDescriptions() override { return std::make_unique<CProduktBeskrivelse>(); }
-};
 
 } // namespace
 
@@ -331,7 +313,7 @@ TEST_F(CondensationCalculation, StandardThicknessLargestAndTooThickForTheDuct)
 // Failures: the message once, no results.
 TEST_F(CondensationCalculation, ExternalRefusals)
 {
-    CondensationParts parts;
+    PageParts<CUtvendigKondensModul, CInnvendigKondensModul> parts;
     CVekDoc doc(parts);
     doc.NewDocument();
     auto& m = static_cast<CUtvendigKondensModul&>(doc.Module(3));
@@ -661,7 +643,7 @@ TEST_F(CondensationCalculation, ExhaustDuctThroughAColdAttic)
 // to the same tables after reopening.
 TEST_F(CondensationCalculation, PagesAndReopening)
 {
-    CondensationParts parts;
+    PageParts<CUtvendigKondensModul, CInnvendigKondensModul> parts;
     CVekDoc doc(parts);
     doc.NewDocument();
     auto& outer = static_cast<CUtvendigKondensModul&>(doc.Module(3));

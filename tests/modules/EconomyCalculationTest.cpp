@@ -9,6 +9,7 @@
 // out from their formulas in double precision.
 
 #include "ModuleCatalogue.h"
+#include "PageDocument.h"
 #include "database/CProduktBeskrivelse.h"
 #include "doc/CVekDoc.h"
 #include "doc/StringTable.h"
@@ -115,25 +116,6 @@ std::string Text(int id)
 {
     return LoadString(id);
 }
-
-// A document with the economy module and result pages; the other modules
-// are placeholders and the catalogue is the test's.
-class Placeholder : public CVekModul {
-public:
-    void Serialize(CArchive&) override {}
-};
-
-class EconomyParts : public DocumentParts {
-public:
-    std::unique_ptr<CVekModul> CreateModule(int index) override
-    {
-        if (index == COkonomiModul::pageIndex)
-            return std::make_unique<COkonomiModul>();
-        return std::make_unique<Placeholder>();
-    }
-    std::unique_ptr<DocumentPages> CreatePages(CVekDoc& doc) override { return std::make_unique<ResultPages>(doc); }
-    std::unique_ptr<CDocumentPart> CreateDescriptions() override { return std::make_unique<CProduktBeskrivelse>(); }
-};
 
 } // namespace
 
@@ -480,7 +462,7 @@ TEST_F(EconomyCalculation, ColdMedium)
 // dialog's message, no page and no results, also after a good calculation.
 TEST_F(EconomyCalculation, StoredInputIsCheckedAsTheDialogChecks)
 {
-    EconomyParts parts;
+    PageParts<COkonomiModul> parts;
     CVekDoc doc(parts);
     doc.NewDocument();
     auto& m = static_cast<COkonomiModul&>(doc.Module(COkonomiModul::pageIndex));
@@ -590,7 +572,7 @@ TEST_F(EconomyCalculation, AlternativeWithoutHeatFlow)
 // sheets, and reopening the document calculates the same tables again.
 TEST_F(EconomyCalculation, PageWithTwentyFiveAlternatives)
 {
-    EconomyParts parts;
+    PageParts<COkonomiModul> parts;
     CVekDoc doc(parts);
     doc.NewDocument();
     auto& m = static_cast<COkonomiModul&>(doc.Module(COkonomiModul::pageIndex));

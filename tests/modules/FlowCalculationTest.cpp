@@ -7,6 +7,7 @@
 //   T(x) = Ta + (Tin − Ta)·exp(−x·UA'/(V̇·ρc)).
 
 #include "ModuleCatalogue.h"
+#include "PageDocument.h"
 #include "database/CProduktBeskrivelse.h"
 #include "doc/CVekDoc.h"
 #include "doc/StringTable.h"
@@ -99,23 +100,6 @@ std::vector<std::string> Texts(std::initializer_list<int> ids)
     return texts;
 }
 
-class Placeholder : public CVekModul {
-public:
-    void Serialize(CArchive&) override {}
-};
-
-class FlowParts : public DocumentParts {
-public:
-    std::unique_ptr<CVekModul> CreateModule(int index) override
-    {
-        if (index == CKanalTempModul::pageIndex)
-            return std::make_unique<CKanalTempModul>();
-        return std::make_unique<Placeholder>();
-    }
-    std::unique_ptr<DocumentPages> CreatePages(CVekDoc& doc) override { return std::make_unique<ResultPages>(doc); }
-    std::unique_ptr<CDocumentPart> CreateDescriptions() override { return std::make_unique<CProduktBeskrivelse>(); }
-};
-
 } // namespace
 
 class FlowCalculation : public ModuleTest {
@@ -177,7 +161,7 @@ protected:
         return *m.sections.back();
     }
 
-    FlowParts parts;
+    PageParts<CKanalTempModul> parts;
     CVekDoc doc{parts};
 };
 

@@ -6,6 +6,7 @@
 // surface temperature by bisection, independently of the program's secant.
 
 #include "ModuleCatalogue.h"
+#include "PageDocument.h"
 #include "database/CProduktBeskrivelse.h"
 #include "doc/CVekDoc.h"
 #include "doc/StringTable.h"
@@ -142,23 +143,6 @@ std::string AllCells(const CFrostModul& m)
 {
     return m.resultTable.ClipboardText() + m.inputTable.ClipboardText();
 }
-
-class Placeholder : public CVekModul {
-public:
-    void Serialize(CArchive&) override {}
-};
-
-class FrostParts : public DocumentParts {
-public:
-    std::unique_ptr<CVekModul> CreateModule(int index) override
-    {
-        if (index == CFrostModul::pageIndex)
-            return std::make_unique<CFrostModul>();
-        return std::make_unique<Placeholder>();
-    }
-    std::unique_ptr<DocumentPages> CreatePages(CVekDoc& doc) override { return std::make_unique<ResultPages>(doc); }
-    std::unique_ptr<CDocumentPart> CreateDescriptions() override { return std::make_unique<CProduktBeskrivelse>(); }
-};
 
 const int frostCaption = 62740;
 const int riseCaption = 62741;
@@ -486,7 +470,7 @@ TEST_F(FrostCalculation, NoPageShowsNanInfinityOrNegativeZero)
 // (20, 65) mm; cleared by a failure; calculated again on reopening.
 TEST_F(FrostCalculation, PageFailuresAndReopening)
 {
-    FrostParts parts;
+    PageParts<CFrostModul> parts;
     CVekDoc doc(parts);
     doc.NewDocument();
     auto& m = static_cast<CFrostModul&>(doc.Module(CFrostModul::pageIndex));

@@ -10,6 +10,7 @@
 // program's secant steps.
 
 #include "ModuleCatalogue.h"
+#include "PageDocument.h"
 #include "database/CIsoTykkelse.h"
 #include "database/CProduktBeskrivelse.h"
 #include "doc/CVekDoc.h"
@@ -170,25 +171,6 @@ void ExpectNear(const CTabell& table, int captionId, double expected, double tol
     EXPECT_NEAR(Number(cell), expected, tolerance) << LoadString(captionId) << ": " << cell;
     EXPECT_EQ(Unit(cell), unit) << LoadString(captionId);
 }
-
-// A document with the heat loss module and result pages; the other modules
-// are placeholders and the catalogue is the test's.
-class Placeholder : public CVekModul {
-public:
-    void Serialize(CArchive&) override {}
-};
-
-class HeatLossParts : public DocumentParts {
-public:
-    std::unique_ptr<CVekModul> CreateModule(int index) override
-    {
-        if (index == 0)
-            return std::make_unique<CVarmeTapModul>();
-        return std::make_unique<Placeholder>();
-    }
-    std::unique_ptr<DocumentPages> CreatePages(CVekDoc& doc) override { return std::make_unique<ResultPages>(doc); }
-    std::unique_ptr<CDocumentPart> CreateDescriptions() override { return std::make_unique<CProduktBeskrivelse>(); }
-};
 
 } // namespace
 
@@ -625,7 +607,7 @@ TEST_F(HeatLossCalculation, TwoLayersWithTheInterfaceNotice)
 // after a failed calculation, back with the same tables after reopening.
 TEST_F(HeatLossCalculation, PageFailuresAndReopening)
 {
-    HeatLossParts parts;
+    PageParts<CVarmeTapModul> parts;
     CVekDoc doc(parts);
     doc.NewDocument();
     auto& m = static_cast<CVarmeTapModul&>(doc.Module(0));
@@ -718,7 +700,7 @@ TEST_F(HeatLossCalculation, PageFailuresAndReopening)
 // zero prints as a zero.
 TEST_F(HeatLossCalculation, StoredValuesTheDialogWouldRefuse)
 {
-    HeatLossParts parts;
+    PageParts<CVarmeTapModul> parts;
     CVekDoc doc(parts);
     doc.NewDocument();
     auto& m = static_cast<CVarmeTapModul&>(doc.Module(0));

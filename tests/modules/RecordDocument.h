@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ModuleCatalogue.h"
+#include "PageDocument.h"
 #include "database/CAbsorpsjon.h"
 #include "database/CProduktBeskrivelse.h"
 #include "doc/CVekDoc.h"
@@ -25,12 +26,6 @@ public:
         return true;
     }
     int calculations = 0;
-};
-
-// Stands in for a module these tests do not look at; its record is empty.
-class CPlaceholderModul : public CVekModul {
-public:
-    void Serialize(CArchive&) override {}
 };
 
 // A document with the condensation, sound and economy modules (with counting

@@ -10,6 +10,7 @@
 // precision, apart from the program's iterations.
 
 #include "ModuleCatalogue.h"
+#include "PageDocument.h"
 #include "database/CProduktBeskrivelse.h"
 #include "doc/CVekDoc.h"
 #include "modules/CTankTempModul.h"
@@ -71,23 +72,6 @@ void ExpectClean(const std::string& text)
     for (const char* bad : {"nan", "inf", "-0,0", "-0.0", "-0\t", "-0\n"})
         EXPECT_EQ(text.find(bad), std::string::npos) << bad << " in\n" << text;
 }
-
-class Placeholder : public CVekModul {
-public:
-    void Serialize(CArchive&) override {}
-};
-
-class TankParts : public DocumentParts {
-public:
-    std::unique_ptr<CVekModul> CreateModule(int index) override
-    {
-        if (index == CTankTempModul::pageIndex)
-            return std::make_unique<CTankTempModul>();
-        return std::make_unique<Placeholder>();
-    }
-    std::unique_ptr<DocumentPages> CreatePages(CVekDoc& doc) override { return std::make_unique<ResultPages>(doc); }
-    std::unique_ptr<CDocumentPart> CreateDescriptions() override { return std::make_unique<CProduktBeskrivelse>(); }
-};
 
 // A box as the program lays it out: inside H × W × P, s thick.
 struct BoxModel {
@@ -653,7 +637,7 @@ TEST_F(TankCalculation, InputTableForEachShapeAndSource)
 
 TEST_F(TankCalculation, PageItemsPlacementAndReopening)
 {
-    TankParts parts;
+    PageParts<CTankTempModul> parts;
     CVekDoc doc(parts);
     doc.NewDocument();
     auto& m = static_cast<CTankTempModul&>(doc.Module(CTankTempModul::pageIndex));
