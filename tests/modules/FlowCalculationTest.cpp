@@ -571,18 +571,20 @@ TEST_F(FlowCalculation, TwentyFiveSectionsSpreadOverSheetsWithNothingCut)
         EXPECT_GE(a->rect.top, top) << a->name;
         EXPECT_LE(a->rect.bottom, footer) << a->name;
         for (const CGraphicsItem* b : tables)
-            if (a != b)
+            if (a != b) {
                 EXPECT_FALSE(a->rect.left < b->rect.right && b->rect.left < a->rect.right &&
                              a->rect.top < b->rect.bottom && b->rect.top < a->rect.bottom)
                     << a->name << " over " << b->name;
+            }
     }
     EXPECT_GE(sheets, 14);
     // The tables follow one another sheet by sheet in their order.
     const CGraphicsItem* previous = nullptr;
     for (CTabell* table : {&m.resultTable, &m.uValueTable, &m.totalsTable, &m.quantityTable, &m.inputTable}) {
-        if (previous)
+        if (previous) {
             EXPECT_TRUE(table->rect.left > previous->rect.left ||
                         (table->rect.left == previous->rect.left && table->rect.top > previous->rect.top));
+        }
         previous = table;
     }
 }
