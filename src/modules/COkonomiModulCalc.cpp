@@ -62,11 +62,7 @@ thermal::Inputs COkonomiModul::thermalInputs() const
     in.diameter = (objectKind == 0 ? pipeDiameter : ductDiameter) / 1000.0f;
     in.height = height / 1000.0f;
     in.width = width / 1000.0f;
-    in.wall.thickness = wallThickness / 1000.0f;
-    if (const CRormaterial* material = pipe.Material()) {
-        in.wall.conductivity0 = material->conductivityAtZero;
-        in.wall.slope = material->temperatureCoefficient;
-    }
+    in.wall = pipe.Wall(wallThickness);
     in.surface.surroundings = surroundings;
     in.surface.orientation = orientation;
     in.surface.windSpeed = windSpeed;

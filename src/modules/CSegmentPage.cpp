@@ -161,11 +161,7 @@ thermal::SectionInputs CSegment::BalanceInputs(float inletTemp, float volumetric
         p->GetCoefficients(in.layer1.a, in.layer1.b, in.layer1.c, in.layer1.d);
     if (const CIsoProdukt* p = ChosenLayer2Product())
         p->GetCoefficients(in.layer2.a, in.layer2.b, in.layer2.c, in.layer2.d);
-    in.wall.thickness = wallThickness / 1000.0f;
-    if (const CRormaterial* material = pipe_.Material()) {
-        in.wall.conductivity0 = material->conductivityAtZero;
-        in.wall.slope = material->temperatureCoefficient;
-    }
+    in.wall = pipe_.Wall(wallThickness);
     in.surroundings = surroundings;
     in.vertical = vertical == 1;
     in.windSpeed = windSpeed;

@@ -34,11 +34,7 @@ thermal::Inputs CUtvendigKondensModul::ThermalInputs() const
     if (const CIsoProdukt* product = insulation.Product())
         product->GetCoefficients(in.layer1.conductivity.a, in.layer1.conductivity.b, in.layer1.conductivity.c,
                                  in.layer1.conductivity.d);
-    in.wall.thickness = wallThickness / 1000.0f;
-    if (const CRormaterial* material = pipe.Material()) {
-        in.wall.conductivity0 = material->conductivityAtZero;
-        in.wall.slope = material->temperatureCoefficient;
-    }
+    in.wall = pipe.Wall(wallThickness);
     in.surface.surroundings = surroundings;
     in.surface.orientation = orientation;
     in.surface.windSpeed = windSpeed;

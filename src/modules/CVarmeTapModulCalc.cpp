@@ -46,11 +46,7 @@ thermal::Inputs CVarmeTapModul::ThermalInputs() const
     in.width = width / 1000.0f;
     in.layer1 = LayerProductOf(layer1);
     in.layer2 = LayerProductOf(layer2);
-    in.wall.thickness = pipeWall / 1000.0f;
-    if (const CRormaterial* material = pipe_.Material()) {
-        in.wall.conductivity0 = material->conductivityAtZero;
-        in.wall.slope = material->temperatureCoefficient;
-    }
+    in.wall = pipe_.Wall(pipeWall);
     in.surface.surroundings = surroundings;
     in.surface.orientation = orientation;
     in.surface.windSpeed = windSpeed;

@@ -144,3 +144,14 @@ float PipeSelection::Emissivity() const
 {
     return material_ ? material_->emissivity : CRormaterial().emissivity;
 }
+
+thermal::PipeWall PipeSelection::Wall(float thicknessMm) const
+{
+    thermal::PipeWall wall;
+    wall.thickness = thicknessMm / 1000.0f;
+    if (material_) {
+        wall.conductivity0 = material_->conductivityAtZero;
+        wall.slope = material_->temperatureCoefficient;
+    }
+    return wall;
+}

@@ -2,6 +2,7 @@
 
 #include "database/CRordimensjon.h"
 #include "database/CRormaterial.h"
+#include "thermal/Inputs.h"
 
 // The pipe that a module or a section uses: a pipe material of the
 // catalogue, the owner's own record of the chosen dimension, and the
@@ -26,6 +27,9 @@ public:
     // The bare pipe's emissivity: the material's, or a material's default
     // without one.
     float Emissivity() const;
+    // The pipe wall of the given thickness (mm) with the material's
+    // conductivity; without a material the wall conducts as the default.
+    thermal::PipeWall Wall(float thicknessMm) const;
 
     // The catalogue's first material and its first dimension; without pipe
     // materials no material and an empty record.
