@@ -68,9 +68,7 @@ thermal::DuctCondensationInputs CInnvendigKondensModul::ThermalInputs() const
     in.diameter = ductDiameter / 1000.0f;
     in.height = height / 1000.0f;
     in.width = width / 1000.0f;
-    if (const CIsoProdukt* product = insulation.Product())
-        product->GetCoefficients(in.layer1.conductivity.a, in.layer1.conductivity.b, in.layer1.conductivity.c,
-                                 in.layer1.conductivity.d);
+    in.layer1 = insulation.KernelProduct();
     in.surface.surroundings = surroundings;
     in.surface.orientation = orientation;
     in.surface.windSpeed = windSpeed;

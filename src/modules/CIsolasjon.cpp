@@ -70,6 +70,18 @@ void CIsolasjon::Reset()
     SetUserProduct(nullptr);
 }
 
+thermal::LayerProduct LayerProductOf(const CIsoProdukt* product, bool userProduct)
+{
+    thermal::LayerProduct layer;
+    if (product) {
+        product->GetCoefficients(layer.conductivity.a, layer.conductivity.b, layer.conductivity.c,
+                                 layer.conductivity.d);
+        layer.catalogue = !userProduct;
+        layer.maxTemperature = product->maxTemperature;
+    }
+    return layer;
+}
+
 CIsoProdukt* CIsolasjon::Product() const
 {
     return source == userSource ? userProduct_ : catalogueProduct_;

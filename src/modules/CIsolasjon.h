@@ -4,10 +4,16 @@
 #include "database/CIsoProdukt.h"
 #include "doc/CItem.h"
 #include "doc/CVekModul.h"
+#include "thermal/Inputs.h"
 
 #include <string>
 #include <utility>
 #include <vector>
+
+// A product's conductivity and, for a maker's product, the temperature it
+// may take, as the thermal kernel reads them (a user's own product never
+// warns about its temperature); the kernel's defaults without a product.
+thermal::LayerProduct LayerProductOf(const CIsoProdukt* product, bool userProduct);
 
 // One insulation layer of a module: a product of the maker's catalogue or
 // one of the user's own, and the layer's thickness for each of the two.
@@ -46,6 +52,7 @@ public:
     float Thickness() const;
     bool HasProduct() const { return Product() != nullptr; }
     bool UsesUserProduct() const { return source == userSource; }
+    thermal::LayerProduct KernelProduct() const { return LayerProductOf(Product(), UsesUserProduct()); }
 
     // The text beside the layer buttons: empty without a product.
     std::string Summary(bool withThickness) const;

@@ -1,4 +1,5 @@
 #include "COkonomiModul.h"
+#include "CIsolasjon.h"
 #include "ModulePage.h"
 #include "COkonomiModulResults.h"
 #include "KernelMessages.h"
@@ -16,15 +17,6 @@ namespace {
 // material) give a result that is no number: nothing sensible can be shown.
 const char* const noValidResult =
     "Beräkningen gav inget giltigt resultat. Kontrollera isolerprodukternas och rörmaterialets data i databasen.";
-
-thermal::LayerProduct LayerProductOf(const CIsoProdukt& product, bool userProduct)
-{
-    thermal::LayerProduct layer;
-    product.GetCoefficients(layer.conductivity.a, layer.conductivity.b, layer.conductivity.c, layer.conductivity.d);
-    layer.catalogue = !userProduct;
-    layer.maxTemperature = product.maxTemperature;
-    return layer;
-}
 
 bool Finite(const EconomyRow& row)
 {
@@ -103,7 +95,7 @@ thermal::HeatFlow COkonomiModul::alternativeHeatFlow(thermal::Inputs in, const C
 {
     const float thickness = alternative.Thickness();
     const float s = thickness / 1000.0f;
-    in.layer1 = LayerProductOf(*alternative.Product(), alternative.productSource == 1);
+    in.layer1 = LayerProductOf(alternative.Product(), alternative.productSource == 1);
     in.surface.emissivity = alternative.SurfaceEmissivity();
     if (IsDuct())
         in.flow = VolumeFlow(thickness);

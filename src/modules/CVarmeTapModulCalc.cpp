@@ -9,23 +9,6 @@
 
 #include <cmath>
 
-namespace {
-
-thermal::LayerProduct LayerProductOf(const CIsolasjon& layer)
-{
-    thermal::LayerProduct product;
-    if (const CIsoProdukt* p = layer.Product()) {
-        p->GetCoefficients(product.conductivity.a, product.conductivity.b, product.conductivity.c,
-                           product.conductivity.d);
-        // A user's own product never warns about its temperature.
-        product.catalogue = !layer.UsesUserProduct();
-        product.maxTemperature = p->maxTemperature;
-    }
-    return product;
-}
-
-} // namespace
-
 float CVarmeTapModul::InsulatedEmissivity() const
 {
     // With the coefficient given the radiation plays no part; the typed value
@@ -44,8 +27,8 @@ thermal::Inputs CVarmeTapModul::ThermalInputs() const
     in.diameter = (in.objectKind == ObjectKind::Pipe ? pipeOuterDiameter : diameter) / 1000.0f;
     in.height = height / 1000.0f;
     in.width = width / 1000.0f;
-    in.layer1 = LayerProductOf(layer1);
-    in.layer2 = LayerProductOf(layer2);
+    in.layer1 = layer1.KernelProduct();
+    in.layer2 = layer2.KernelProduct();
     in.wall = pipe_.Wall(pipeWall);
     in.surface.surroundings = surroundings;
     in.surface.orientation = orientation;
